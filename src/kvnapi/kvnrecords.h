@@ -73,10 +73,10 @@ inline constexpr TextField kUserName{54, kSize - 54};
 // FaxListEntry, one element of the list KvnGetFaxList hands out.
 namespace fax_entry {
 inline constexpr std::size_t kSize = 216;
-inline constexpr std::size_t kFaxHandle = 0;  // unsigned 32-bit
-inline constexpr std::size_t kFlags = 4;      // 32-bit set of FaxFlag* bits
-inline constexpr std::size_t kTime = 8;       // signed 32-bit, server's local reckoning
-inline constexpr std::size_t kPages = 104;    // signed 16-bit
+inline constexpr std::size_t kFaxHandle = 0;    // unsigned 32-bit
+inline constexpr std::size_t kFlags = 4;        // 32-bit set of FaxFlag* bits
+inline constexpr std::size_t kTime = 8;         // signed 32-bit, server's local reckoning
+inline constexpr std::size_t kPages = 104;      // signed 16-bit
 inline constexpr std::size_t kErrorCode = 108;  // unsigned 16-bit, non-zero: has an error
 inline constexpr std::size_t kFine = 114;       // bit 0: fine resolution
 inline constexpr std::size_t kCover = 116;      // bit 0: has a cover sheet
@@ -178,7 +178,8 @@ class FaxListEntryView {
 
 class ExtendedFaxView {
  public:
-  explicit ExtendedFaxView(const void* record) : bytes_(static_cast<const unsigned char*>(record)) {}
+  explicit ExtendedFaxView(const void* record)
+      : bytes_(static_cast<const unsigned char*>(record)) {}
   std::string_view ownerId() const { return text(extended_fax::kOwnerId); }
   std::uint16_t jobId() const { return readU16(bytes_, extended_fax::kJobId); }
   std::uint16_t faxType() const { return readU16(bytes_, extended_fax::kFaxType); }

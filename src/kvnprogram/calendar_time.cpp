@@ -1,0 +1,43 @@
+#include "kvnprogram/calendar_time.h"
+
+#include <array>
+#include <limits>
+
+namespace kvn {
+
+namespace {
+
+// The conversions hand back their result in a buffer of their own on some
+// platforms; these take a copy at once.
+bool toCalendar(std::time_t seconds, TimeZoneKind zone, std::tm& calendar) {
+#if defined(_WIN32)
+  return (zone == TimeZoneKind::Utc ? gmtime_s(&calendar, &seconds)
+                                    : localtime_s(&calendar, &seconds)) == 0;
+#else
+  return (zone == TimeZoneKind::Utc ? gmtime_r(&seconds, &calendar)
+                                    : localtime_r(&seconds, &calendar)) != nullptr;
+#endif
+}
+
+}  // namespace
+
+bool formatCalendarTime(std::int64_t seconds, TimeZoneKind zone, const char* format,
+                        std::string& text) {
+  if (seconds < std::numeric_limits<std::time_t>::min() ||
+      seconds > std::numeric_limits<std::time_t>::max()) {
+    return false;
+  }
+  std::tm calendar{};
+  if (!toCalendar(static_cast<std::time_t>(seconds), zone, calendar)) {
+    return false;
+  }
+  std::array<char, 81> buffer{};  // the size of a formatted time in this program
+  const std::size_t length = std::strftime(buffer.data(), buffer.size(), format, &calendar);
+  if (length == 0) {
+    return false;
+  }
+  text.assign(buffer.data(), length);
+  return true;
+}
+
+}  // namespace kvn

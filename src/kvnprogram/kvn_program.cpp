@@ -1,0 +1,138 @@
+#include "kvnprogram/kvn_program.h"
+
+#include <cstdarg>
+#include <ctime>
+
+#include "kvnapi/kvnrecords.h"
+#include "kvnprogram/calendar_time.h"
+#include "kvnprogram/pause.h"
+
+namespace kvn {
+
+namespace {
+
+// The server's offset in seconds: minutes of bias times 60, wrapped to 32 bits
+// as the server's own 32-bit arithmetic would, but without signed overflow.
+std::int32_t timeZoneOffset(const ServerInfoView& info) {
+  std::int64_t minutes = 0;
+  switch (info.timeZoneState()) {
+    case server_info::kStandardTime:
+      minutes = std::int64_t{info.bias()} + info.standardBias();
+      break;
+    case server_info::kDaylightTime:
+      minutes = std::int64_t{info.bias()} + info.daylightBias();
+      break;
+    default:
+      return 0;
+  }
+  return static_cast<std::int32_t>(static_cast<std::uint32_t>(minutes * 60));
+}
+
+}  // namespace
+
+KvnProgram::KvnProgram(std::FILE* console) : console_(console) {
+  apiVersion = KvnGetAPIVersion();
+  std::string version;
+  if (!formatCalendarTime(apiVersion, TimeZoneKind::Utc, "%m/%d/%Y %H:%M:%SZ", version)) {
+    // Written with escapes: runs of question marks would read as trigraphs.
+    version = "\?\?/\?\?/\?\?\?\? \?\?:\?\?:\?\?Z";
+  }
+  std::fprintf(console_, "Kavrin API version: %s\n", version.c_str());
+  serverInfo = std::make_unique<unsigned char[]>(server_info::kSize);  // zeroed
+}
+
+KvnProgram::~KvnProgram() {
+  if (serverHandle != 0) {
+    disconnect();
+  }
+  stamp = kDeadStamp;
+}
+
+bool KvnProgram::connect(const char* host) {
+  printLine("Connecting to Kavrin server: %s\n", host);
+  for (int attempt = 1; attempt <= kConnectAttempts; ++attempt) {
+    printLine("Connect(%d) to Kavrin server: %s\n", attempt, host);
+    std::int32_t error = 0;
+    const KvnServerHandle handle = KvnCreateServerHandle(host, 4, &error);
+    noteCallTime();
+    if (handle != 0) {
+      printLine("Connected to Kavrin server:  %s\n", host);
+      lastError = 0;
+      serverHandle = handle;
+      serverName = host;
+      serverInfoText.reset();
+      if (KvnVersionCheck(serverHandle, kRequiredRelease, 0) != 0) {
+        printLine("Incompatible Kavrin server release, need %X.%02X\n", kRequiredRelease >> 8,
+                  kRequiredRelease & 0xFF);
+        return false;
+      }
+      getServerInfo();
+      return true;
+    }
+    lastError = error;
+    printLine("Connect failed to Kavrin server: %s, error %d: %s\n", host, lastError, errorText());
+    pauseMilliseconds(kRetryPauseMilliseconds);
+  }
+  printLine("Can't connect to Kavrin server after %d tries: %s\n", kConnectAttempts, host);
+  return false;
+}
+
+bool KvnProgram::getServerInfo() {
+  const std::int32_t result = KvnGetServerInfo2(serverHandle, serverInfo.get());
+  noteCallTime();
+  if (result != 0) {
+    lastError = result;
+    return false;
+  }
+  lastError = 0;
+  const ServerInfoView info(serverInfo.get());
+  serverInfoText = std::string(info.serverText());
+  tzOffset = timeZoneOffset(info);
+  return true;
+}
+
+bool KvnProgram::loadUser(const char* userId) {
+  std::array<unsigned char, user_record::kSize> record{};
+  lastError = KvnLoadUser3(serverHandle, 1, 0, userId, 0, 0, 0, 0, 11, record.data());
+  noteCallTime();
+  if (lastError != 0) {
+    return false;
+  }
+  const UserRecordView user(record.data());
+  userID = std::string(user.userId());
+  userName = std::string(user.userName());
+  userQualifier = std::string(user.qualifier());
+  return true;
+}
+
+const char* KvnProgram::errorText() {
+  KvnStringKvnErr(lastError, errorBuffer.data(), static_cast<std::int32_t>(errorBuffer.size()));
+  errorBuffer.back() = '\0';  // whatever the library wrote, at most 500 characters
+  return errorBuffer.data();
+}
+
+void KvnProgram::disconnect() {
+  if (serverHandle == 0) {
+    return;
+  }
+  printLine("Disconnect from Kavrin server: %s, %s\n", serverName ? serverName->c_str() : "-",
+            serverInfoText ? serverInfoText->c_str() : "-");
+  KvnCloseServerHandle(serverHandle);
+  serverHandle = 0;
+  noteCallTime();
+  printLine("Disconnected\n");
+}
+
+void KvnProgram::noteCallTime() {
+  lastCallTime = static_cast<std::int64_t>(std::time(nullptr));
+}
+
+void KvnProgram::printLine(const char* format, ...) {
+  va_list arguments;
+  va_start(arguments, format);
+  std::vfprintf(console_, format, arguments);
+  va_end(arguments);
+  std::fflush(console_);
+}
+
+}  // namespace kvn

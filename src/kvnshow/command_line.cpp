@@ -1,0 +1,109 @@
+#include "kvnshow/command_line.h"
+
+#include <array>
+#include <cstring>
+#include <string_view>
+
+namespace kvn {
+
+namespace {
+
+bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) {
+    return false;
+  }
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    auto fold = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; };
+    if (fold(a[i]) != fold(b[i])) {
+      return false;
+    }
+  }
+  return true;
+}
+
+bool isHelpOption(std::string_view argument) {
+  static constexpr std::array<std::string_view, 4> kHelpOptions{"-?", "/?", "-help", "/help"};
+  for (std::string_view help : kHelpOptions) {
+    if (equalsIgnoringAsciiCase(argument, help)) {
+      return true;
+    }
+  }
+  return false;
+}
+
+// Applies one option; returns how many arguments it took, or 0 when the
+// argument is no option this program knows (or lacks its value).
+int applyOption(CommandLine& line, int index, int argc, const char* const* argv) {
+  const std::string_view option = argv[index];
+  const bool hasValue = index + 1 < argc;
+  if (option == "-a") {
+    line.mainFolderOnly = false;
+  } else if (option == "-e") {
+    line.reportMode = kReportExtended;
+  } else if (option == "-s" && hasValue) {
+    line.host = argv[index + 1];
+    return 2;
+  } else if (option == "-R") {
+    line.directionFilter |= kWantReceived;
+  } else if (option == "-S") {
+    line.directionFilter |= kWantSent;
+  } else if (option == "-t") {
+    line.sortMode = kSortByDate;
+  } else if (option == "-tr") {
+    line.sortMode = kSortByReverseDate;
+  } else if (option == "-u" && hasValue) {
+    line.user = argv[index + 1];
+    return 2;
+  } else if (option == "-v") {
+    line.reportMode = kReportVerbose;
+  } else if (option == "-z") {
+    line.utcTimes = true;
+  } else {
+    return 0;
+  }
+  return 1;
+}
+
+}  // namespace
+
+CommandLine parseCommandLine(int argc, const char* const* argv) {
+  CommandLine line;
+  int index = 1;
+  while (index < argc) {
+    const char* argument = argv[index];
+    if (isHelpOption(argument)) {
+      line.outcome = CommandLine::Outcome::Usage;
+      return line;
+    }
+    if (argument[0] != '-') {
+      break;  // this argument and every one after it are fax-ID patterns
+    }
+    const int taken = applyOption(line, index, argc, argv);
+    if (taken == 0) {
+      line.outcome = CommandLine::Outcome::Usage;
+      return line;
+    }
+    index += taken;
+  }
+
+  if (line.directionFilter == 0) {
+    line.directionFilter = kWantReceived | kWantSent;
+  }
+  if (line.host == nullptr) {
+    line.outcome = CommandLine::Outcome::MissingHost;
+    return line;
+  }
+  if (line.user == nullptr) {
+    line.outcome = CommandLine::Outcome::MissingUser;
+    return line;
+  }
+  if (index >= argc) {
+    line.patterns.push_back("*");
+  } else {
+    line.patterns.assign(argv + index, argv + argc);
+  }
+  line.patterns.push_back(nullptr);
+  return line;
+}
+
+}  // namespace kvn

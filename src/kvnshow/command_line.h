@@ -1,0 +1,50 @@
+// The command line of kvnshow: options, then fax-ID patterns.
+#ifndef KVNSHOW_COMMAND_LINE_H
+#define KVNSHOW_COMMAND_LINE_H
+
+#include <cstdint>
+#include <vector>
+
+namespace kvn {
+
+// Bits of the direction filter.
+inline constexpr std::int32_t kWantReceived = 1;
+inline constexpr std::int32_t kWantSent = 2;
+
+// Report styles.
+inline constexpr std::int32_t kReportBrief = 1;
+inline constexpr std::int32_t kReportVerbose = 2;
+inline constexpr std::int32_t kReportExtended = 3;
+
+// Sort orders.
+inline constexpr std::int32_t kSortNone = 0;
+inline constexpr std::int32_t kSortByDate = 1;
+inline constexpr std::int32_t kSortByReverseDate = 2;
+
+struct CommandLine {
+  enum class Outcome {
+    Run,          // everything a listing needs is there
+    Usage,        // a help option, or an option not understood: the usage text alone
+    MissingHost,  // no -s: a blank line, then the usage text
+    MissingUser,  // no -u: a message, a blank line, then the usage text
+  };
+
+  Outcome outcome = Outcome::Run;
+  // Borrowed from the argument vector, which outlives the run.
+  const char* host = nullptr;
+  const char* user = nullptr;
+  std::int32_t directionFilter = 0;
+  std::int32_t reportMode = kReportBrief;
+  std::int32_t sortMode = kSortNone;
+  bool mainFolderOnly = true;
+  bool utcTimes = false;
+  // The arguments after the options, or the single pattern "*"; ended by a
+  // null pointer, as the listing expects.
+  std::vector<const char*> patterns;
+};
+
+CommandLine parseCommandLine(int argc, const char* const* argv);
+
+}  // namespace kvn
+
+#endif  // KVNSHOW_COMMAND_LINE_H

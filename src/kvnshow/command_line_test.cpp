@@ -1,0 +1,133 @@
+#include "kvnshow/command_line.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace kvn {
+namespace {
+
+using Outcome = CommandLine::Outcome;
+
+CommandLine parse(std::vector<const char*> arguments) {
+  arguments.insert(arguments.begin(), "kvnshow");
+  return parseCommandLine(static_cast<int>(arguments.size()), arguments.data());
+}
+
+std::vector<std::string> patternsOf(const CommandLine& line) {
+  std::vector<std::string> texts;
+  EXPECT_FALSE(line.patterns.empty());
+  EXPECT_EQ(line.patterns.back(), nullptr) << "the pattern list ends with a null pointer";
+  for (const char* pattern : line.patterns) {
+    if (pattern != nullptr) {
+      texts.emplace_back(pattern);
+    }
+  }
+  return texts;
+}
+
+struct OutcomeCase {
+  std::vector<const char*> arguments;
+  Outcome outcome;
+};
+
+class OutcomeTest : public testing::TestWithParam<OutcomeCase> {};
+
+TEST_P(OutcomeTest, DecidesWhatTheRunDoes) {
+  EXPECT_EQ(parse(GetParam().arguments).outcome, GetParam().outcome);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CommandLine, OutcomeTest,
+    testing::Values(OutcomeCase{{}, Outcome::MissingHost},
+                    OutcomeCase{{"-u", "x"}, Outcome::MissingHost},
+                    OutcomeCase{{"-s", "h"}, Outcome::MissingUser},
+                    OutcomeCase{{"-s", "h", "-u", "x"}, Outcome::Run},
+                    // Help in any case, anywhere among the options, wins over everything.
+                    OutcomeCase{{"-?"}, Outcome::Usage}, OutcomeCase{{"/?"}, Outcome::Usage},
+                    OutcomeCase{{"-HELP"}, Outcome::Usage}, OutcomeCase{{"/Help"}, Outcome::Usage},
+                    OutcomeCase{{"-s", "h", "-u", "x", "-hElP"}, Outcome::Usage},
+                    // A help option after the first fax-ID is a pattern like any other.
+                    OutcomeCase{{"-s", "h", "-u", "x", "id", "-?"}, Outcome::Run},
+                    // Options are matched whole and with case.
+                    OutcomeCase{{"-s", "h", "-u", "x", "-x"}, Outcome::Usage},
+                    OutcomeCase{{"-s", "h", "-u", "x", "-T"}, Outcome::Usage},
+                    OutcomeCase{{"-s", "h", "-u", "x", "-r"}, Outcome::Usage},
+                    OutcomeCase{{"-s", "h", "-u", "x", "-tR"}, Outcome::Usage},
+                    OutcomeCase{{"-sHOST", "-u", "x"}, Outcome::Usage},
+                    OutcomeCase{{"-s", "h", "-u", "x", "-"}, Outcome::Usage},
+                    OutcomeCase{{"-s", "h", "-u", "x", "--"}, Outcome::Usage},
+                    OutcomeCase{{"-s", "h", "-u", "x", "-help2"}, Outcome::Usage},
+                    // A value-taking option as the last argument has no value.
+                    OutcomeCase{{"-s", "h", "-u"}, Outcome::Usage},
+                    OutcomeCase{{"-u", "x", "-s"}, Outcome::Usage},
+                    // -s takes -u as its value, so the user is missing.
+                    OutcomeCase{{"-s", "-u", "x"}, Outcome::MissingUser},
+                    // A first argument that is no option makes everything a pattern.
+                    OutcomeCase{{"id", "-s", "h", "-u", "x"}, Outcome::MissingHost}));
+
+TEST(CommandLine, ValuesAndFlags) {
+  const CommandLine line = parse({"-a", "-e", "-s", "a", "-s", "b", "-u", "-dash", "-z", "-tr"});
+  EXPECT_EQ(line.outcome, Outcome::Run);
+  EXPECT_STREQ(line.host, "b") << "the last -s wins";
+  EXPECT_STREQ(line.user, "-dash") << "a value may begin with '-'";
+  EXPECT_FALSE(line.mainFolderOnly);
+  EXPECT_TRUE(line.utcTimes);
+  EXPECT_EQ(line.reportMode, kReportExtended);
+  EXPECT_EQ(line.sortMode, kSortByReverseDate);
+  EXPECT_EQ(line.directionFilter, kWantReceived | kWantSent);
+}
+
+TEST(CommandLine, DefaultsWithoutOptions) {
+  const CommandLine line = parse({"-s", "h", "-u", "x"});
+  EXPECT_TRUE(line.mainFolderOnly);
+  EXPECT_FALSE(line.utcTimes);
+  EXPECT_EQ(line.reportMode, kReportBrief);
+  EXPECT_EQ(line.sortMode, kSortNone);
+  EXPECT_EQ(patternsOf(line), std::vector<std::string>{"*"});
+}
+
+struct SettingCase {
+  std::vector<const char*> options;
+  std::int32_t reportMode;
+  std::int32_t sortMode;
+  std::int32_t directionFilter;
+};
+
+class SettingTest : public testing::TestWithParam<SettingCase> {};
+
+TEST_P(SettingTest, LastOrAccumulatedSettingApplies) {
+  std::vector<const char*> arguments{"-s", "h", "-u", "x"};
+  arguments.insert(arguments.end(), GetParam().options.begin(), GetParam().options.end());
+  const CommandLine line = parse(arguments);
+  ASSERT_EQ(line.outcome, Outcome::Run);
+  EXPECT_EQ(line.reportMode, GetParam().reportMode);
+  EXPECT_EQ(line.sortMode, GetParam().sortMode);
+  EXPECT_EQ(line.directionFilter, GetParam().directionFilter);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CommandLine, SettingTest,
+    testing::Values(SettingCase{{"-e", "-v"}, kReportVerbose, kSortNone, 3},
+                    SettingCase{{"-v", "-e"}, kReportExtended, kSortNone, 3},
+                    SettingCase{{"-tr", "-t"}, kReportBrief, kSortByDate, 3},
+                    SettingCase{{"-t", "-tr"}, kReportBrief, kSortByReverseDate, 3},
+                    SettingCase{{"-R"}, kReportBrief, kSortNone, kWantReceived},
+                    SettingCase{{"-R", "-R"}, kReportBrief, kSortNone, kWantReceived},
+                    SettingCase{{"-S"}, kReportBrief, kSortNone, kWantSent},
+                    SettingCase{{"-S", "-R"}, kReportBrief, kSortNone, 3}));
+
+TEST(CommandLine, PatternsFollowTheOptionsInOrder) {
+  const CommandLine line = parse({"-s", "h", "-u", "x", "id1", "-x", "", "-?"});
+  EXPECT_EQ(line.outcome, Outcome::Run);
+  EXPECT_EQ(patternsOf(line), (std::vector<std::string>{"id1", "-x", "", "-?"}));
+}
+
+TEST(CommandLine, EmptyArgumentVectorIsAMissingHost) {
+  const CommandLine line = parseCommandLine(0, nullptr);
+  EXPECT_EQ(line.outcome, Outcome::MissingHost);
+}
+
+}  // namespace
+}  // namespace kvn

@@ -1,0 +1,44 @@
+// kvnshow: lists the faxes of one user on a Kavrin fax server.
+#include <cstdio>
+#include <new>
+
+#include "kvnshow/kvn_show_app.h"
+
+namespace {
+
+// Identification strings, found in the executable by what(1)-style tools.
+constexpr char kReleaseIdentification[] = "@(#)Release: 1.0";
+constexpr char kBuiltIdentification[] = "@(#)Built: Dec  6 2008";
+constexpr std::size_t kReleaseMarker = sizeof("@(#)Release: ") - 1;
+constexpr std::size_t kBuiltMarker = sizeof("@(#)") - 1;
+
+void writeBanner() {
+  std::printf("%s\n", "KvnShow - List faxes on a Kavrin server");
+  std::printf("Version %s [%s]\n", kReleaseIdentification + kReleaseMarker,
+              kBuiltIdentification + kBuiltMarker);
+  std::printf("\n");
+  std::printf("List a Kavrin user's faxes.\n");
+  std::printf("\n");
+  std::fflush(stdout);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  writeBanner();
+  try {
+    kvn::KvnShowApp app(stdout);
+    app.out = stdout;
+    const int status = app.run(argc, argv);
+    // A refused release leaves the connection open for us to close.
+    if (app.isConnected()) {
+      app.disconnect();
+    }
+    return status;
+  } catch (const std::bad_alloc&) {
+    // The connection, if any, was closed as the application was unwound.
+    std::printf("Can't continue: out of memory\n");
+    std::fflush(stdout);
+    return kvn::kExitNoConnection;
+  }
+}
