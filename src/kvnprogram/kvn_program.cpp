@@ -1,6 +1,5 @@
 #include "kvnprogram/kvn_program.h"
 
-#include <cstdarg>
 #include <ctime>
 
 #include "kvnapi/kvnrecords.h"
@@ -34,8 +33,7 @@ KvnProgram::KvnProgram(std::FILE* console) : console_(console) {
   apiVersion = KvnGetAPIVersion();
   std::string version;
   if (!formatCalendarTime(apiVersion, TimeZoneKind::Utc, "%m/%d/%Y %H:%M:%SZ", version)) {
-    // Written with escapes: runs of question marks would read as trigraphs.
-    version = "\?\?/\?\?/\?\?\?\? \?\?:\?\?:\?\?Z";
+    version = R"(??/??/???? ??:??:??Z)";  // raw: no trigraphs
   }
   std::fprintf(console_, "Kavrin API version: %s\n", version.c_str());
   serverInfo = std::make_unique<unsigned char[]>(server_info::kSize);  // zeroed
@@ -49,31 +47,39 @@ KvnProgram::~KvnProgram() {
 }
 
 bool KvnProgram::connect(const char* host) {
-  printLine("Connecting to Kavrin server: %s\n", host);
+  std::fprintf(console_, "Connecting to Kavrin server: %s\n", host);
+  std::fflush(console_);
   for (int attempt = 1; attempt <= kConnectAttempts; ++attempt) {
-    printLine("Connect(%d) to Kavrin server: %s\n", attempt, host);
+    std::fprintf(console_, "Connect(%d) to Kavrin server: %s\n", attempt, host);
+    std::fflush(console_);
     std::int32_t error = 0;
     const KvnServerHandle handle = KvnCreateServerHandle(host, 4, &error);
     noteCallTime();
     if (handle != 0) {
-      printLine("Connected to Kavrin server:  %s\n", host);
+      std::fprintf(console_, "Connected to Kavrin server:  %s\n", host);
+      std::fflush(console_);
       lastError = 0;
       serverHandle = handle;
       serverName = host;
       serverInfoText.reset();
       if (KvnVersionCheck(serverHandle, kRequiredRelease, 0) != 0) {
-        printLine("Incompatible Kavrin server release, need %X.%02X\n", kRequiredRelease >> 8,
-                  kRequiredRelease & 0xFF);
+        std::fprintf(console_, "Incompatible Kavrin server release, need %X.%02X\n",
+                     kRequiredRelease >> 8, kRequiredRelease & 0xFF);
+        std::fflush(console_);
         return false;
       }
       getServerInfo();
       return true;
     }
     lastError = error;
-    printLine("Connect failed to Kavrin server: %s, error %d: %s\n", host, lastError, errorText());
+    std::fprintf(console_, "Connect failed to Kavrin server: %s, error %d: %s\n", host, lastError,
+                 errorText());
+    std::fflush(console_);
     pauseMilliseconds(kRetryPauseMilliseconds);
   }
-  printLine("Can't connect to Kavrin server after %d tries: %s\n", kConnectAttempts, host);
+  std::fprintf(console_, "Can't connect to Kavrin server after %d tries: %s\n", kConnectAttempts,
+               host);
+  std::fflush(console_);
   return false;
 }
 
@@ -115,24 +121,19 @@ void KvnProgram::disconnect() {
   if (serverHandle == 0) {
     return;
   }
-  printLine("Disconnect from Kavrin server: %s, %s\n", serverName ? serverName->c_str() : "-",
-            serverInfoText ? serverInfoText->c_str() : "-");
+  std::fprintf(console_, "Disconnect from Kavrin server: %s, %s\n",
+               serverName ? serverName->c_str() : "-",
+               serverInfoText ? serverInfoText->c_str() : "-");
+  std::fflush(console_);
   KvnCloseServerHandle(serverHandle);
   serverHandle = 0;
   noteCallTime();
-  printLine("Disconnected\n");
+  std::fprintf(console_, "Disconnected\n");
+  std::fflush(console_);
 }
 
 void KvnProgram::noteCallTime() {
   lastCallTime = static_cast<std::int64_t>(std::time(nullptr));
-}
-
-void KvnProgram::printLine(const char* format, ...) {
-  va_list arguments;
-  va_start(arguments, format);
-  std::vfprintf(console_, format, arguments);
-  va_end(arguments);
-  std::fflush(console_);
 }
 
 }  // namespace kvn

@@ -63,9 +63,8 @@ class KvnProgram {
 
  private:
   void noteCallTime();
-  // Writes one line to the console and flushes it ahead of what follows.
-  void printLine(const char* format, ...) __attribute__((format(printf, 2, 3)));
-
+  // Where the progress and error lines go; each is flushed ahead of the
+  // library call or pause that follows it.
   std::FILE* console_;
 };
 

@@ -1,5 +1,6 @@
 #include "kvnshow/command_line.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <string_view>
@@ -23,12 +24,9 @@ bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b) {
 
 bool isHelpOption(std::string_view argument) {
   static constexpr std::array<std::string_view, 4> kHelpOptions{"-?", "/?", "-help", "/help"};
-  for (std::string_view help : kHelpOptions) {
-    if (equalsIgnoringAsciiCase(argument, help)) {
-      return true;
-    }
-  }
-  return false;
+  return std::ranges::any_of(kHelpOptions, [argument](std::string_view help) {
+    return equalsIgnoringAsciiCase(argument, help);
+  });
 }
 
 // Applies one option; returns how many arguments it took, or 0 when the
