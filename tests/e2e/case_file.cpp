@@ -1,0 +1,141 @@
+#include "e2e/case_file.h"
+
+#include <algorithm>
+#include <charconv>
+
+#include "e2e/argument_syntax.h"
+
+namespace kvn::e2e {
+namespace {
+
+bool isDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+// A pause as the sleep log writes it: whole milliseconds, or with six decimals.
+bool isPauseText(std::string_view text) {
+  std::size_t point = text.find('.');
+  std::string_view whole = text.substr(0, point);
+  if (whole.empty() || !std::all_of(whole.begin(), whole.end(), isDigit)) {
+    return false;
+  }
+  if (point == std::string_view::npos) {
+    return true;
+  }
+  std::string_view fraction = text.substr(point + 1);
+  return fraction.size() == 6 && std::all_of(fraction.begin(), fraction.end(), isDigit);
+}
+
+std::string_view trimBlanks(std::string_view text) {
+  std::size_t first = text.find_first_not_of(" \t");
+  if (first == std::string_view::npos) {
+    return {};
+  }
+  std::size_t last = text.find_last_not_of(" \t");
+  return text.substr(first, last - first + 1);
+}
+
+// Reads one "key: value" header line into testCase; returns an error or "".
+std::string readHeaderLine(std::string_view line, E2eCase& testCase, bool& statusSeen,
+                           std::vector<std::string>& keysSeen) {
+  std::size_t colon = line.find(':');
+  if (colon == std::string_view::npos) {
+    return "expected \"key: value\"";
+  }
+  std::string key(trimBlanks(line.substr(0, colon)));
+  std::string_view value = line.substr(colon + 1);
+  bool repeatable = key == "env" || key == "mask";
+  if (!repeatable && std::find(keysSeen.begin(), keysSeen.end(), key) != keysSeen.end()) {
+    return "\"" + key + ":\" given twice";
+  }
+  keysSeen.push_back(key);
+
+  if (key == "status") {
+    std::string_view digits = trimBlanks(value);
+    int status = -1;
+    auto [end, failure] = std::from_chars(digits.data(), digits.data() + digits.size(), status);
+    if (failure != std::errc() || end != digits.data() + digits.size() || status < 0 ||
+        status > 255) {
+      return "status must be a number from 0 to 255";
+    }
+    testCase.exitStatus = status;
+    statusSeen = true;
+    return "";
+  }
+  SplitWords split = splitWords(value);
+  if (!split.error.empty()) {
+    return split.error;
+  }
+  std::vector<std::string>& words = split.words;
+  if (key == "args") {
+    testCase.arguments = std::move(words);
+  } else if (key == "argv0") {
+    if (words.size() != 1) {
+      return "argv0 takes one word";
+    }
+    testCase.programName = words.front();
+  } else if (key == "env") {
+    std::size_t equals = words.size() == 1 ? words.front().find('=') : std::string::npos;
+    if (equals == std::string::npos || equals == 0) {
+      return "env takes one word NAME=VALUE";
+    }
+    testCase.environment.emplace_back(words.front().substr(0, equals),
+                                      words.front().substr(equals + 1));
+  } else if (key == "pauses") {
+    for (const std::string& pause : words) {
+      if (!isPauseText(pause)) {
+        return "a pause is a number of milliseconds, not \"" + pause + "\"";
+      }
+    }
+    testCase.pauses = std::move(words);
+  } else if (key == "mask") {
+    if (words.size() != 1 || words.front().empty()) {
+      return "mask takes one non-empty word";
+    }
+    testCase.masks.push_back(words.front());
+  } else {
+    return "unknown key \"" + key + "\"";
+  }
+  return "";
+}
+
+}  // namespace
+
+ParsedCase parseCaseFile(std::string_view content) {
+  ParsedCase parsed;
+  E2eCase& testCase = parsed.testCase;
+  bool statusSeen = false;
+  std::vector<std::string> keysSeen;
+  std::size_t lineStart = 0;
+  for (int lineNumber = 1;; ++lineNumber) {
+    std::size_t lineEnd = content.find('\n', lineStart);
+    if (lineEnd == std::string_view::npos) {
+      parsed.error = "no \"" + std::string(kStdoutSeparator) + "\" line";
+      return parsed;
+    }
+    std::string_view line = content.substr(lineStart, lineEnd - lineStart);
+    lineStart = lineEnd + 1;
+    if (line == kStdoutSeparator) {
+      break;
+    }
+    std::string error;
+    if (line.find('\r') != std::string_view::npos) {
+      error = "a carriage return in a header line";
+    } else if (!trimBlanks(line).empty() && line.front() != '#') {
+      error = readHeaderLine(line, testCase, statusSeen, keysSeen);
+    }
+    if (!error.empty()) {
+      parsed.error = "line " + std::to_string(lineNumber) + ": " + error;
+      return parsed;
+    }
+  }
+  if (!statusSeen) {
+    parsed.error = "no \"status:\" line";
+    return parsed;
+  }
+  testCase.header = std::string(content.substr(0, lineStart));
+  testCase.expectedStdout = std::string(content.substr(lineStart));
+  return parsed;
+}
+
+}  // namespace kvn::e2e

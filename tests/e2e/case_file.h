@@ -1,0 +1,36 @@
+// One end-to-end case: how to run the program and what it must do (README.md
+// beside this file describes the format).
+#ifndef KVN_TESTS_E2E_CASE_FILE_H
+#define KVN_TESTS_E2E_CASE_FILE_H
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace kvn::e2e {
+
+inline constexpr std::string_view kStdoutSeparator = "--- stdout";
+
+struct E2eCase {
+  std::vector<std::string> arguments;      // the arguments after the program name
+  std::optional<std::string> programName;  // argv[0]; the program's path when not given
+  std::vector<std::pair<std::string, std::string>> environment;  // set over the defaults
+  int exitStatus = 0;
+  std::vector<std::string> pauses;  // milliseconds of each requested pause, in order
+  std::vector<std::string> masks;   // see maskOutput
+  std::string header;               // the file up to and including the separator line
+  std::string expectedStdout;       // every byte after the separator line
+};
+
+struct ParsedCase {
+  E2eCase testCase;
+  std::string error;  // empty when the file was well formed; else names the line
+};
+
+ParsedCase parseCaseFile(std::string_view content);
+
+}  // namespace kvn::e2e
+
+#endif  // KVN_TESTS_E2E_CASE_FILE_H

@@ -1,0 +1,81 @@
+// Reading a case file: its header lines and the exact expected output after
+// the separator line.
+#include "e2e/case_file.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace kvn::e2e {
+namespace {
+
+using Words = std::vector<std::string>;
+
+TEST(CaseFile, ReadsEveryHeaderKey) {
+  ParsedCase parsed = parseCaseFile(
+      "# a comment\n"
+      "\n"
+      "args: -s normal -u \"\"\n"
+      "argv0: faxlist\n"
+      "env: TZ=XXX-9\n"
+      "env: \"EMPTY=\"\n"
+      "status: 3\n"
+      "pauses: 10000 1.500000\n"
+      "mask: \"problem: \"\n"
+      "--- stdout\n"
+      "line\n");
+  ASSERT_EQ(parsed.error, "");
+  const E2eCase& testCase = parsed.testCase;
+  EXPECT_EQ(testCase.arguments, (Words{"-s", "normal", "-u", ""}));
+  EXPECT_EQ(testCase.programName, "faxlist");
+  using Setting = std::pair<std::string, std::string>;
+  EXPECT_EQ(testCase.environment,
+            (std::vector<Setting>{Setting{"TZ", "XXX-9"}, Setting{"EMPTY", ""}}));
+  EXPECT_EQ(testCase.exitStatus, 3);
+  EXPECT_EQ(testCase.pauses, (Words{"10000", "1.500000"}));
+  EXPECT_EQ(testCase.masks, Words{"problem: "});
+  EXPECT_EQ(testCase.expectedStdout, "line\n");
+}
+
+TEST(CaseFile, ExpectedOutputIsEveryByteAfterTheSeparatorLine) {
+  std::string header = "status: 0\n--- stdout\n";
+  std::string output = "trailing blanks  \n\n--- stdout\nno final line end";
+  ParsedCase parsed = parseCaseFile(header + output);
+  ASSERT_EQ(parsed.error, "");
+  EXPECT_EQ(parsed.testCase.expectedStdout, output);
+  EXPECT_EQ(parsed.testCase.header, header);
+}
+
+TEST(CaseFile, NothingAfterTheSeparatorExpectsNoOutput) {
+  ParsedCase parsed = parseCaseFile("status: 0\n--- stdout\n");
+  ASSERT_EQ(parsed.error, "");
+  EXPECT_EQ(parsed.testCase.expectedStdout, "");
+  EXPECT_TRUE(parsed.testCase.arguments.empty());
+  EXPECT_TRUE(parsed.testCase.pauses.empty());
+  EXPECT_FALSE(parsed.testCase.programName.has_value());
+}
+
+TEST(CaseFile, RejectsMalformedHeaders) {
+  EXPECT_NE(parseCaseFile("status: 0\n").error, "") << "no separator";
+  EXPECT_NE(parseCaseFile("args: x\n--- stdout\n").error, "") << "no status";
+  EXPECT_NE(parseCaseFile("status: 256\n--- stdout\n").error, "");
+  EXPECT_NE(parseCaseFile("status: 0x\n--- stdout\n").error, "");
+  EXPECT_NE(parseCaseFile("status: 0\nstatus: 1\n--- stdout\n").error, "");
+  EXPECT_NE(parseCaseFile("status: 0\nargs: a\nargs: b\n--- stdout\n").error, "");
+  EXPECT_NE(parseCaseFile("status: 0\npauses: 10s\n--- stdout\n").error, "");
+  EXPECT_NE(parseCaseFile("status: 0\nenv: TZ\n--- stdout\n").error, "");
+  EXPECT_NE(parseCaseFile("status: 0\nargv0: a b\n--- stdout\n").error, "");
+  EXPECT_NE(parseCaseFile("status: 0\nstdin: x\n--- stdout\n").error, "");
+  EXPECT_NE(parseCaseFile("status: 0\r\n--- stdout\n").error, "");
+  EXPECT_NE(parseCaseFile("status: 0\nargs \"x\n--- stdout\n").error, "");
+}
+
+TEST(CaseFile, NamesTheLineOfAnError) {
+  EXPECT_EQ(parseCaseFile("status: 0\n# note\nflavour: x\n--- stdout\n").error,
+            "line 3: unknown key \"flavour\"");
+}
+
+}  // namespace
+}  // namespace kvn::e2e

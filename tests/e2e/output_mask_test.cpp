@@ -1,0 +1,23 @@
+// Masking the unforeseeable end of an output line.
+#include "e2e/output_mask.h"
+
+#include <gtest/gtest.h>
+
+namespace kvn::e2e {
+namespace {
+
+TEST(OutputMask, HidesTheRestOfEachLineAfterTheMask) {
+  EXPECT_EQ(maskOutput("a\nerror: bad 1\nb\nerror: bad 2", {"error: "}),
+            "a\nerror: <masked>\nb\nerror: <masked>");
+}
+
+TEST(OutputMask, LeavesLinesWithoutTheMaskAndLineEndsAlone) {
+  EXPECT_EQ(maskOutput("x  \n\n", {"error: "}), "x  \n\n");
+}
+
+TEST(OutputMask, CutsAfterTheEarliestMaskOfTheLine) {
+  EXPECT_EQ(maskOutput("a: b: c\n", {"b: ", "a: "}), "a: <masked>\n");
+}
+
+}  // namespace
+}  // namespace kvn::e2e
