@@ -1,0 +1,70 @@
+#include "error_texts.h"
+
+#include <utility>
+
+#include "error_codes.h"
+
+namespace kvnsim {
+
+namespace {
+
+const char* libraryText(std::int32_t code) {
+  switch (code) {
+    case error::kConnectionTimedOut:
+      return "Connection timed out";
+    case error::kConnectionRefused:
+      return "Connection refused";
+    case error::kInvalidHandle:
+      return "Invalid handle";
+    case error::kReleaseTooOld:
+      return "Kavrin server release is too old";
+    case error::kUserNotFound:
+      return "User not found";
+    case error::kServerInfo:
+      return "Can't read server information";
+    case error::kFaxList:
+      return "Can't read fax list";
+    case error::kSort:
+      return "Can't sort fax list";
+    case error::kListRead:
+      return "Fax list read error";
+    case error::kLoadFax:
+      return "Can't read fax";
+    case error::kEndOfList:
+      return "End of list";
+    default:
+      return nullptr;
+  }
+}
+
+}  // namespace
+
+void ErrorTexts::useDescriptionTexts(std::map<std::int32_t, std::string> texts) {
+  descriptionTexts_ = std::move(texts);
+}
+
+void ErrorTexts::recordServerNotFound(std::string host) {
+  notFoundHost_ = std::move(host);
+}
+
+void ErrorTexts::recordBadDescription(const std::string& file, const std::string& problem) {
+  badDescription_ = file + ": " + problem;
+}
+
+std::string ErrorTexts::text(std::int32_t code) const {
+  if (code == error::kServerNotFound) {
+    return "Kavrin server not found: " + notFoundHost_;
+  }
+  if (code == error::kBadDescription) {
+    return "Bad server description " + badDescription_;
+  }
+  if (const auto found = descriptionTexts_.find(code); found != descriptionTexts_.end()) {
+    return found->second;
+  }
+  if (const char* own = libraryText(code)) {
+    return own;
+  }
+  return "Kavrin error " + std::to_string(code);
+}
+
+}  // namespace kvnsim

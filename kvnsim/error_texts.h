@@ -1,0 +1,30 @@
+// The texts KvnStringKvnErr hands out: the library's own, those of the
+// description read last, and the details of the latest failed connection.
+#ifndef KVNSIM_ERROR_TEXTS_H
+#define KVNSIM_ERROR_TEXTS_H
+
+#include <cstdint>
+#include <map>
+#include <string>
+
+namespace kvnsim {
+
+class ErrorTexts {
+ public:
+  // A description's texts replace the library's for the same codes, except
+  // those of 11001 and 11002, which always tell what went wrong last.
+  void useDescriptionTexts(std::map<std::int32_t, std::string> texts);
+  void recordServerNotFound(std::string host);
+  void recordBadDescription(const std::string& file, const std::string& problem);
+
+  std::string text(std::int32_t code) const;
+
+ private:
+  std::map<std::int32_t, std::string> descriptionTexts_;
+  std::string notFoundHost_;
+  std::string badDescription_;
+};
+
+}  // namespace kvnsim
+
+#endif  // KVNSIM_ERROR_TEXTS_H

@@ -1,0 +1,111 @@
+#include "test_servers.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <random>
+#include <stdexcept>
+
+namespace kvnsim::test {
+
+TempFolder::TempFolder() {
+  std::random_device random;
+  const std::filesystem::path base = std::filesystem::temp_directory_path();
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    path_ = base / ("kvnsim-test-" + std::to_string(random()));
+    if (std::filesystem::create_directory(path_)) {
+      return;
+    }
+  }
+  throw std::runtime_error("cannot create a temporary folder");
+}
+
+TempFolder::~TempFolder() {
+  std::error_code ignored;
+  std::filesystem::remove_all(path_, ignored);
+}
+
+std::string TempFolder::write(const std::string& name, const std::string& content) const {
+  const std::filesystem::path file = path_ / name;
+  std::ofstream stream(file, std::ios::binary);
+  stream << content;
+  if (!stream) {
+    throw std::runtime_error("cannot write " + file.string());
+  }
+  return file.string();
+}
+
+namespace {
+
+void setVariable(const std::string& name, const std::string* value) {
+#if defined(_WIN32)
+  _putenv_s(name.c_str(), value != nullptr ? value->c_str() : "");
+#else
+  if (value != nullptr) {
+    setenv(name.c_str(), value->c_str(), 1);
+  } else {
+    unsetenv(name.c_str());
+  }
+#endif
+}
+
+}  // namespace
+
+ScopedEnvironment::ScopedEnvironment(std::string name, const std::string& value)
+    : name_(std::move(name)) {
+  if (const char* old = std::getenv(name_.c_str())) {
+    hadValue_ = true;
+    oldValue_ = old;
+  }
+  setVariable(name_, &value);
+}
+
+ScopedEnvironment::~ScopedEnvironment() {
+  setVariable(name_, hadValue_ ? &oldValue_ : nullptr);
+}
+
+Connection::Connection(const std::string& host)
+    : handle_(KvnCreateServerHandle(host.c_str(), 4, &error_)) {}
+
+Connection::~Connection() {
+  if (handle_ != 0) {
+    KvnCloseServerHandle(handle_);
+  }
+}
+
+FaxListFetch::FaxListFetch(KvnServerHandle server, const char* userId, std::uint16_t options)
+    : error_(KvnGetFaxList(server, userId, 1, options, 0, &handle_)) {}
+
+FaxListFetch::~FaxListFetch() {
+  if (error_ == 0) {
+    KvnCloseListHandle(handle_);
+  }
+}
+
+Walk walkList(KvnListHandle list) {
+  Walk walk;
+  void* element = nullptr;
+  walk.endStatus = KvnListGetFirstElementPtr(list, &element);
+  while (walk.endStatus == 0) {
+    walk.entries.push_back(static_cast<const unsigned char*>(element));
+    walk.endStatus = KvnListGetNextElementPtr(list, &element);
+  }
+  return walk;
+}
+
+std::vector<std::uint32_t> faxHandles(const Walk& walk) {
+  std::vector<std::uint32_t> handles;
+  handles.reserve(walk.entries.size());
+  for (const unsigned char* entry : walk.entries) {
+    handles.push_back(kvn::FaxListEntryView(entry).faxHandle());
+  }
+  return handles;
+}
+
+std::string errorText(std::int32_t code) {
+  std::string text(4096, '\0');
+  KvnStringKvnErr(code, text.data(), static_cast<std::int32_t>(text.size()));
+  text.resize(text.find('\0'));
+  return text;
+}
+
+}  // namespace kvnsim::test
