@@ -6,9 +6,10 @@
 
 namespace {
 
-// Identification strings, found in the executable by what(1)-style tools.
-constexpr char kReleaseIdentification[] = "@(#)Release: 1.0";
-constexpr char kBuiltIdentification[] = "@(#)Built: Dec  6 2008";
+// Identification strings, found in the executable by what(1)-style tools;
+// kept whole even where the optimiser folds the banner's use of them.
+[[gnu::used]] constexpr char kReleaseIdentification[] = "@(#)Release: 1.0";
+[[gnu::used]] constexpr char kBuiltIdentification[] = "@(#)Built: Dec  6 2008";
 constexpr std::size_t kReleaseMarker = sizeof("@(#)Release: ") - 1;
 constexpr std::size_t kBuiltMarker = sizeof("@(#)") - 1;
 
