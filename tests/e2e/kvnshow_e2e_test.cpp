@@ -19,6 +19,7 @@
 #include "e2e/case_file.h"
 #include "e2e/output_diff.h"
 #include "e2e/output_mask.h"
+#include "e2e/pause_log.h"
 #include "e2e/program_run.h"
 
 namespace kvn::e2e {
@@ -39,15 +40,6 @@ std::string readWholeFile(const fs::path& path) {
   std::ostringstream content;
   content << in.rdbuf();
   return content.str();
-}
-
-std::vector<std::string> linesOf(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) {
-    lines.push_back(line);
-  }
-  return lines;
 }
 
 std::string joined(const std::vector<std::string>& words) {
@@ -151,9 +143,16 @@ class CaseTest : public testing::Test {
     EXPECT_EQ(outcome.exitStatus, testCase.exitStatus) << "exit status";
     EXPECT_TRUE(outcome.standardError.empty())
         << "standard error must stay empty, got " << visibleBytes(outcome.standardError);
-    std::vector<std::string> pauses = linesOf(readWholeFile(pauseLog));
+    std::string pauseLogProblem;
+    const std::vector<Pause> logged = parsePauseLog(readWholeFile(pauseLog), pauseLogProblem);
+    EXPECT_EQ(pauseLogProblem, "");
+    std::vector<std::string> pauses;
+    for (const Pause& pause : logged) {
+      pauses.push_back(pause.milliseconds);
+    }
     EXPECT_EQ(pauses, testCase.pauses) << "requested pauses (ms): expected "
                                        << joined(testCase.pauses) << ", actual " << joined(pauses);
+    EXPECT_EQ(checkPausesFollowFlushedFailures(outcome.standardOutput, logged), "");
 
     std::string actualStdout = maskOutput(outcome.standardOutput, testCase.masks);
     const char* update = std::getenv("KVN_UPDATE_GOLDEN");

@@ -35,8 +35,12 @@ static char* decimalBefore(char* end, long long value, int minimumDigits) {
   return start;
 }
 
-/* Appends "<milliseconds>\n" to the file named by KVN_FAKE_SLEEP_LOG, with six
- * decimals only when the request is not a whole number of milliseconds. */
+/* Appends "<milliseconds> <offset>\n" to the file named by KVN_FAKE_SLEEP_LOG,
+ * with six decimals only when the request is not a whole number of
+ * milliseconds. The offset is how many bytes standard output had received
+ * when the pause began (its file position), or -1 where it has none, as on a
+ * pipe or a terminal: it shows whether a program flushed its lines before
+ * pausing. */
 static void appendToLog(const struct timespec* request) {
   const char* path = getenv("KVN_FAKE_SLEEP_LOG");
   if (path == NULL || path[0] == '\0') {
@@ -45,10 +49,15 @@ static void appendToLog(const struct timespec* request) {
   long long wholeMilliseconds =
       (long long)request->tv_sec * 1000 + request->tv_nsec / kNanosecondsPerMillisecond;
   long fractionNanoseconds = request->tv_nsec % kNanosecondsPerMillisecond;
-  char line[48];
+  long long outputOffset = (long long)lseek(STDOUT_FILENO, 0, SEEK_CUR);
+  char line[80];
   char* end = line + sizeof line;
   *--end = '\n';
-  char* start = end;
+  char* start = decimalBefore(end, outputOffset < 0 ? 1 : outputOffset, 1);
+  if (outputOffset < 0) {
+    *--start = '-';
+  }
+  *--start = ' ';
   if (fractionNanoseconds != 0) {
     start = decimalBefore(start, fractionNanoseconds, 6);
     *--start = '.';

@@ -5,7 +5,9 @@
  * waiting for them. Unit tests link the library and read the counters below; the
  * end-to-end tests load it into the real program with LD_PRELOAD and read the
  * log file named by KVN_FAKE_SLEEP_LOG, which gets one line per pause with the
- * requested milliseconds.
+ * requested milliseconds and the
+ * number of bytes standard output had received when the pause began (-1 when
+ * standard output is no file).
  */
 #ifndef KVN_TESTS_SUPPORT_FAKE_SLEEP_H
 #define KVN_TESTS_SUPPORT_FAKE_SLEEP_H

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
@@ -35,6 +36,41 @@ class FakeSleepTest : public testing::Test {
     std::filesystem::remove(logPath_);
     setenv("KVN_FAKE_SLEEP_LOG", logPath_.c_str(), 1);
     return logPath_;
+  }
+
+  // Pauses with standard output pointed at a fresh file that has already
+  // received written, as a program's output has when it pauses.
+  static int sleepAfterOutput(const std::string& written, const timespec& request) {
+    std::FILE* output = std::tmpfile();
+    EXPECT_NE(output, nullptr);
+    if (output == nullptr) {
+      return -1;
+    }
+    const int savedStandardOutput = dup(STDOUT_FILENO);
+    std::fflush(stdout);
+    dup2(fileno(output), STDOUT_FILENO);
+    const ssize_t writtenBytes = write(STDOUT_FILENO, written.data(), written.size());
+    const int result = nanosleep(&request, nullptr);
+    dup2(savedStandardOutput, STDOUT_FILENO);
+    close(savedStandardOutput);
+    std::fclose(output);
+    EXPECT_EQ(writtenBytes, static_cast<ssize_t>(written.size()));
+    return result;
+  }
+
+  // Pauses with standard output pointed at a pipe, which has no position.
+  static int sleepWithOutputToPipe(const timespec& request) {
+    int ends[2];
+    EXPECT_EQ(pipe(ends), 0);
+    const int savedStandardOutput = dup(STDOUT_FILENO);
+    std::fflush(stdout);
+    dup2(ends[1], STDOUT_FILENO);
+    const int result = nanosleep(&request, nullptr);
+    dup2(savedStandardOutput, STDOUT_FILENO);
+    close(savedStandardOutput);
+    close(ends[0]);
+    close(ends[1]);
+    return result;
   }
 
   static std::string readFile(const std::filesystem::path& path) {
@@ -98,20 +134,28 @@ TEST_F(FakeSleepTest, LogsOneLinePerPauseInMilliseconds) {
   timespec tenSeconds{10, 0};
   timespec zero{0, 0};
   timespec withFraction{0, 1500000L};
-  ASSERT_EQ(nanosleep(&tenSeconds, nullptr), 0);
-  ASSERT_EQ(nanosleep(&zero, nullptr), 0);
-  ASSERT_EQ(nanosleep(&withFraction, nullptr), 0);
+  ASSERT_EQ(sleepAfterOutput("", tenSeconds), 0);
+  ASSERT_EQ(sleepAfterOutput("Connect(1)\n", zero), 0);
+  ASSERT_EQ(sleepAfterOutput("abc", withFraction), 0);
 
-  EXPECT_EQ(readFile(log), "10000\n0\n1.500000\n");
+  EXPECT_EQ(readFile(log), "10000 0\n0 11\n1.500000 3\n");
+}
+
+TEST_F(FakeSleepTest, LogsNoOutputPositionForAPipe) {
+  std::filesystem::path log = useLogFile();
+  timespec oneSecond{1, 0};
+  ASSERT_EQ(sleepWithOutputToPipe(oneSecond), 0);
+
+  EXPECT_EQ(readFile(log), "1000 -1\n");
 }
 
 TEST_F(FakeSleepTest, AppendsToAnExistingLog) {
   std::filesystem::path log = useLogFile();
-  std::ofstream(log, std::ios::binary) << "250\n";
+  std::ofstream(log, std::ios::binary) << "250 7\n";
   timespec oneSecond{1, 0};
-  ASSERT_EQ(nanosleep(&oneSecond, nullptr), 0);
+  ASSERT_EQ(sleepAfterOutput("x\n", oneSecond), 0);
 
-  EXPECT_EQ(readFile(log), "250\n1000\n");
+  EXPECT_EQ(readFile(log), "250 7\n1000 2\n");
 }
 
 TEST_F(FakeSleepTest, KeepsErrnoOfTheCallerOnSuccess) {
