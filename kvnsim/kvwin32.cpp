@@ -9,6 +9,7 @@
 #include <new>
 #include <string>
 
+#include "call_trace.h"
 #include "description_loader.h"
 #include "error_codes.h"
 #include "error_texts.h"
@@ -106,11 +107,13 @@ using kvnsim::Library;
 namespace error = kvnsim::error;
 
 int32_t KVNAPI_CALL KvnGetAPIVersion(void) {
+  kvnsim::traceCall("KvnGetAPIVersion");
   return guarded(kvnsim::kLibraryApiVersion, [](const Library& state) { return state.apiVersion; });
 }
 
 KvnServerHandle KVNAPI_CALL KvnCreateServerHandle(const char* host, int32_t /*mode*/,
                                                   int32_t* errorCode) {
+  kvnsim::traceCall("KvnCreateServerHandle");
   KvnServerHandle handle = 0;
   const std::int32_t status = guarded(
       error::kServerNotFound, [&](Library& state) { return kvnsim::connect(state, host, handle); });
@@ -121,6 +124,7 @@ KvnServerHandle KVNAPI_CALL KvnCreateServerHandle(const char* host, int32_t /*mo
 }
 
 int32_t KVNAPI_CALL KvnVersionCheck(KvnServerHandle server, int32_t release, int32_t /*reserved*/) {
+  kvnsim::traceCall("KvnVersionCheck");
   return guarded(error::kReleaseTooOld, [&](Library& state) {
     const Connection* connection = state.connections.find(server);
     if (connection == nullptr) {
@@ -133,6 +137,7 @@ int32_t KVNAPI_CALL KvnVersionCheck(KvnServerHandle server, int32_t release, int
 }
 
 int32_t KVNAPI_CALL KvnGetServerInfo2(KvnServerHandle server, void* serverInfo) {
+  kvnsim::traceCall("KvnGetServerInfo2");
   return guarded(error::kServerInfo, [&](Library& state) {
     Connection* connection = state.connections.find(server);
     if (connection == nullptr) {
@@ -154,6 +159,7 @@ int32_t KVNAPI_CALL KvnGetServerInfo2(KvnServerHandle server, void* serverInfo) 
 int32_t KVNAPI_CALL KvnLoadUser3(KvnServerHandle server, int32_t /*a*/, int32_t /*b*/,
                                  const char* userId, int32_t /*c*/, int32_t /*d*/, int32_t /*e*/,
                                  int32_t /*f*/, int32_t /*level*/, void* user) {
+  kvnsim::traceCall("KvnLoadUser3");
   return guarded(error::kUserNotFound, [&](Library& state) {
     const Connection* connection = state.connections.find(server);
     if (connection == nullptr) {
@@ -172,6 +178,7 @@ int32_t KVNAPI_CALL KvnLoadUser3(KvnServerHandle server, int32_t /*a*/, int32_t 
 }
 
 int32_t KVNAPI_CALL KvnStringKvnErr(int32_t errorCode, char* text, int32_t size) {
+  kvnsim::traceCall("KvnStringKvnErr");
   return guarded(error::kNone, [&](Library& state) {
     if (text == nullptr || size <= 0) {
       return error::kNone;
@@ -188,6 +195,7 @@ int32_t KVNAPI_CALL KvnStringKvnErr(int32_t errorCode, char* text, int32_t size)
 }
 
 void KVNAPI_CALL KvnCloseServerHandle(KvnServerHandle server) {
+  kvnsim::traceCall("KvnCloseServerHandle");
   guarded(error::kNone, [&](Library& state) {
     state.connections.remove(server);
     return error::kNone;
@@ -196,6 +204,7 @@ void KVNAPI_CALL KvnCloseServerHandle(KvnServerHandle server) {
 
 int32_t KVNAPI_CALL KvnGetFaxList(KvnServerHandle server, const char* userId, int32_t /*a*/,
                                   uint16_t options, int32_t /*b*/, KvnListHandle* list) {
+  kvnsim::traceCall("KvnGetFaxList");
   return guarded(error::kFaxList, [&](Library& state) {
     const Connection* connection = state.connections.find(server);
     if (connection == nullptr) {
@@ -223,6 +232,7 @@ int32_t KVNAPI_CALL KvnGetFaxList(KvnServerHandle server, const char* userId, in
 }
 
 int32_t KVNAPI_CALL KvnListSort(KvnListHandle list, KvnCompareFn compare) {
+  kvnsim::traceCall("KvnListSort");
   return guarded(error::kSort, [&](Library& state) {
     FaxList* faxes = state.lists.find(list);
     return faxes == nullptr ? error::kInvalidHandle : faxes->sort(compare);
@@ -230,6 +240,7 @@ int32_t KVNAPI_CALL KvnListSort(KvnListHandle list, KvnCompareFn compare) {
 }
 
 int32_t KVNAPI_CALL KvnListGetFirstElementPtr(KvnListHandle list, void** element) {
+  kvnsim::traceCall("KvnListGetFirstElementPtr");
   return guarded(error::kListRead, [&](Library& state) {
     FaxList* faxes = state.lists.find(list);
     if (faxes == nullptr) {
@@ -240,6 +251,7 @@ int32_t KVNAPI_CALL KvnListGetFirstElementPtr(KvnListHandle list, void** element
 }
 
 int32_t KVNAPI_CALL KvnListGetNextElementPtr(KvnListHandle list, void** element) {
+  kvnsim::traceCall("KvnListGetNextElementPtr");
   return guarded(error::kListRead, [&](Library& state) {
     FaxList* faxes = state.lists.find(list);
     if (faxes == nullptr) {
@@ -250,6 +262,7 @@ int32_t KVNAPI_CALL KvnListGetNextElementPtr(KvnListHandle list, void** element)
 }
 
 void KVNAPI_CALL KvnCloseListHandle(KvnListHandle list) {
+  kvnsim::traceCall("KvnCloseListHandle");
   guarded(error::kNone, [&](Library& state) {
     state.lists.remove(list);
     return error::kNone;
@@ -258,6 +271,7 @@ void KVNAPI_CALL KvnCloseListHandle(KvnListHandle list) {
 
 int32_t KVNAPI_CALL KvnLoadFax3(KvnServerHandle server, KvnFaxHandle fax, int32_t /*a*/,
                                 int32_t /*b*/, int32_t /*c*/, void* record, int32_t /*level*/) {
+  kvnsim::traceCall("KvnLoadFax3");
   return guarded(error::kLoadFax, [&](Library& state) {
     const Connection* connection = state.connections.find(server);
     if (connection == nullptr) {

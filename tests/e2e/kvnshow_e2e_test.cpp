@@ -18,8 +18,8 @@
 
 #include "e2e/case_file.h"
 #include "e2e/output_diff.h"
+#include "e2e/output_events.h"
 #include "e2e/output_mask.h"
-#include "e2e/pause_log.h"
 #include "e2e/program_run.h"
 
 namespace kvn::e2e {
@@ -58,12 +58,14 @@ bool isPlainName(const std::string& name) {
 }
 
 // The program's whole environment: the defaults, then the case's own settings.
-std::vector<std::string> environmentFor(const E2eCase& testCase, const fs::path& pauseLog) {
+std::vector<std::string> environmentFor(const E2eCase& testCase, const fs::path& pauseLog,
+                                        const fs::path& callTrace) {
   std::vector<std::pair<std::string, std::string>> settings = {
       {"PATH", "/usr/bin:/bin"},
       {"KVNSIM_SERVERS", kServersDirectory.filename().string()},
       {"LD_PRELOAD", kFakeSleepLibrary.string()},
       {"KVN_FAKE_SLEEP_LOG", pauseLog.string()},
+      {"KVNSIM_TRACE", callTrace.string()},
       {"TZ", "UTC"},
   };
   for (const auto& [name, value] : testCase.environment) {
@@ -121,13 +123,14 @@ class CaseTest : public testing::Test {
     ScratchDirectory scratch;
     ASSERT_FALSE(scratch.path().empty()) << "cannot create a scratch folder";
     fs::path pauseLog = scratch.path() / "pauses.log";
+    fs::path callTrace = scratch.path() / "calls.log";
 
     ProgramRun run;
     run.executable = kProgram;
     run.argumentVector.push_back(testCase.programName.value_or(kProgram.string()));
     run.argumentVector.insert(run.argumentVector.end(), testCase.arguments.begin(),
                               testCase.arguments.end());
-    run.environment = environmentFor(testCase, pauseLog);
+    run.environment = environmentFor(testCase, pauseLog, callTrace);
     run.workingDirectory = kServersDirectory.parent_path();
     run.scratchDirectory = scratch.path();
     ProgramOutcome outcome = runProgram(run);
@@ -143,16 +146,20 @@ class CaseTest : public testing::Test {
     EXPECT_EQ(outcome.exitStatus, testCase.exitStatus) << "exit status";
     EXPECT_TRUE(outcome.standardError.empty())
         << "standard error must stay empty, got " << visibleBytes(outcome.standardError);
-    std::string pauseLogProblem;
-    const std::vector<Pause> logged = parsePauseLog(readWholeFile(pauseLog), pauseLogProblem);
-    EXPECT_EQ(pauseLogProblem, "");
+    std::string logProblem;
+    const std::vector<OutputEvent> logged = parseEventLog(readWholeFile(pauseLog), logProblem);
+    EXPECT_EQ(logProblem, "") << "pause log";
     std::vector<std::string> pauses;
-    for (const Pause& pause : logged) {
-      pauses.push_back(pause.milliseconds);
+    for (const OutputEvent& pause : logged) {
+      pauses.push_back(pause.what);
     }
     EXPECT_EQ(pauses, testCase.pauses) << "requested pauses (ms): expected "
                                        << joined(testCase.pauses) << ", actual " << joined(pauses);
     EXPECT_EQ(checkPausesFollowFlushedFailures(outcome.standardOutput, logged), "");
+    const std::vector<OutputEvent> calls = parseEventLog(readWholeFile(callTrace), logProblem);
+    EXPECT_EQ(logProblem, "") << "library call trace";
+    EXPECT_FALSE(calls.empty()) << "the client library traced no call";
+    EXPECT_EQ(checkCallsFollowFlushedLines(outcome.standardOutput, calls), "");
 
     std::string actualStdout = maskOutput(outcome.standardOutput, testCase.masks);
     const char* update = std::getenv("KVN_UPDATE_GOLDEN");

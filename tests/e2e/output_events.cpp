@@ -1,0 +1,129 @@
+#include "e2e/output_events.h"
+
+#include <array>
+#include <charconv>
+#include <sstream>
+#include <string_view>
+
+namespace kvn::e2e {
+
+namespace {
+
+constexpr std::string_view kFailureLine = "Connect failed to Kavrin server: ";
+
+enum class BlankLineAfter { kNo, kOptional, kRequired };
+
+// The line a call finds last on standard output.
+struct FlushRule {
+  std::string_view call;
+  std::string_view lineStart;
+  BlankLineAfter blankLineAfter;
+};
+
+constexpr std::array<FlushRule, 9> kFlushRules{{
+    {"KvnGetAPIVersion", "List a Kavrin user's faxes.", BlankLineAfter::kRequired},
+    {"KvnCreateServerHandle", "Connect(", BlankLineAfter::kNo},
+    // The error text is fetched while the failure line is being written.
+    {"KvnStringKvnErr", "Connect(", BlankLineAfter::kNo},
+    {"KvnVersionCheck", "Connected to Kavrin server:  ", BlankLineAfter::kNo},
+    // Read once by the connection itself, then by the run after a blank line.
+    {"KvnGetServerInfo2", "Connected to Kavrin server:  ", BlankLineAfter::kOptional},
+    {"KvnLoadUser3", "Retrieving user info...", BlankLineAfter::kNo},
+    {"KvnGetFaxList", "Retrieving fax list...", BlankLineAfter::kNo},
+    {"KvnListSort", "Sorting fax list by date...", BlankLineAfter::kNo},
+    {"KvnCloseServerHandle", "Disconnect from Kavrin server: ", BlankLineAfter::kNo},
+}};
+
+// The line whose line end is the last byte before end.
+std::string_view lineEndingAt(std::string_view text, std::size_t end) {
+  const std::size_t lineEnd = end - 1;
+  const std::size_t previous =
+      lineEnd == 0 ? std::string_view::npos : text.rfind('\n', lineEnd - 1);
+  const std::size_t first = previous == std::string_view::npos ? 0 : previous + 1;
+  return text.substr(first, lineEnd - first);
+}
+
+std::string checkCall(std::string_view output, const OutputEvent& call, const FlushRule& rule) {
+  const auto offset = call.outputOffset;
+  if (offset <= 0 || offset > static_cast<long long>(output.size())) {
+    return "found " + std::to_string(offset) + " bytes of output written";
+  }
+  auto end = static_cast<std::size_t>(offset);
+  if (output[end - 1] != '\n') {
+    return "found the output flushed in the middle of a line";
+  }
+  std::string_view line = lineEndingAt(output, end);
+  if (rule.blankLineAfter != BlankLineAfter::kNo && line.empty() && end >= 2) {
+    end -= 1;
+    line = lineEndingAt(output, end);
+  } else if (rule.blankLineAfter == BlankLineAfter::kRequired) {
+    return "found no blank line flushed after \"" + std::string(rule.lineStart) + "\"";
+  }
+  if (line.substr(0, rule.lineStart.size()) != rule.lineStart) {
+    return "found \"" + std::string(line) +
+           "\" as the last line flushed, expected one beginning \"" + std::string(rule.lineStart) +
+           "\"";
+  }
+  return {};
+}
+
+}  // namespace
+
+std::vector<OutputEvent> parseEventLog(const std::string& log, std::string& problem) {
+  std::vector<OutputEvent> events;
+  std::istringstream lines(log);
+  for (std::string line; std::getline(lines, line);) {
+    const std::size_t blank = line.find(' ');
+    long long offset = 0;
+    const char* first = line.data() + (blank == std::string::npos ? 0 : blank + 1);
+    const char* last = line.data() + line.size();
+    const auto [end, error] = std::from_chars(first, last, offset);
+    if (blank == std::string::npos || blank == 0 || error != std::errc() || end != last) {
+      problem = "malformed log line: \"" + line + "\"";
+      return events;
+    }
+    events.push_back({line.substr(0, blank), offset});
+  }
+  return events;
+}
+
+std::string checkPausesFollowFlushedFailures(const std::string& output,
+                                             const std::vector<OutputEvent>& pauses) {
+  std::size_t searchFrom = 0;
+  for (std::size_t k = 0; k < pauses.size(); ++k) {
+    std::size_t lineStart = output.find(kFailureLine, searchFrom);
+    while (lineStart != std::string::npos && lineStart != 0 && output[lineStart - 1] != '\n') {
+      lineStart = output.find(kFailureLine, lineStart + 1);
+    }
+    const std::string which = "pause " + std::to_string(k + 1);
+    if (lineStart == std::string::npos) {
+      return which + " follows no failure line \"" + std::string(kFailureLine) + "...\"";
+    }
+    const std::size_t lineEnd = output.find('\n', lineStart);
+    const std::size_t flushedTo = lineEnd == std::string::npos ? output.size() : lineEnd + 1;
+    if (pauses[k].outputOffset != static_cast<long long>(flushedTo)) {
+      return which + " found " + std::to_string(pauses[k].outputOffset) +
+             " bytes of output written, but the failure line before it ends at byte " +
+             std::to_string(flushedTo) + ": the output was not flushed just before the pause";
+    }
+    searchFrom = flushedTo;
+  }
+  return {};
+}
+
+std::string checkCallsFollowFlushedLines(const std::string& output,
+                                         const std::vector<OutputEvent>& calls) {
+  for (std::size_t k = 0; k < calls.size(); ++k) {
+    for (const FlushRule& rule : kFlushRules) {
+      if (calls[k].what != rule.call) {
+        continue;
+      }
+      if (std::string problem = checkCall(output, calls[k], rule); !problem.empty()) {
+        return "call " + std::to_string(k + 1) + ", " + calls[k].what + ", " + problem;
+      }
+    }
+  }
+  return {};
+}
+
+}  // namespace kvn::e2e

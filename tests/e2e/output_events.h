@@ -1,0 +1,38 @@
+// What a program had written to standard output when it paused or called the
+// client library, as the sleep stand-in and the library's trace log it, and
+// the checks that it had flushed each progress or error line ahead of the
+// pause or call that follows it.
+#ifndef KVN_TESTS_E2E_OUTPUT_EVENTS_H
+#define KVN_TESTS_E2E_OUTPUT_EVENTS_H
+
+#include <string>
+#include <vector>
+
+namespace kvn::e2e {
+
+struct OutputEvent {
+  std::string what;          // the pause's milliseconds, or the call's name
+  long long outputOffset{};  // bytes standard output had received, -1 unknown
+};
+
+// Reads a log of "<what> <offset>" lines; a malformed line is reported in
+// problem.
+std::vector<OutputEvent> parseEventLog(const std::string& log, std::string& problem);
+
+// The only pause of a run follows a failed connection attempt, whose failure
+// line is flushed ahead of it: the k-th pause must find standard output ending
+// exactly after the k-th such line of the output. Returns what is wrong, or an
+// empty text.
+std::string checkPausesFollowFlushedFailures(const std::string& output,
+                                             const std::vector<OutputEvent>& pauses);
+
+// Each progress line is flushed ahead of the library call it announces: a
+// connection attempt finds its "Connect(n)" line written, the user lookup its
+// "Retrieving user info..." line, and so on. Returns what is wrong, or an
+// empty text.
+std::string checkCallsFollowFlushedLines(const std::string& output,
+                                         const std::vector<OutputEvent>& calls);
+
+}  // namespace kvn::e2e
+
+#endif  // KVN_TESTS_E2E_OUTPUT_EVENTS_H

@@ -1,0 +1,103 @@
+#include "e2e/output_events.h"
+
+#include <gtest/gtest.h>
+
+namespace kvn::e2e {
+namespace {
+
+const std::string kFailedAttempts =
+    "Server: h\n"                                       // 0..9
+    "Connect(1) to Kavrin server: h\n"                  // 10..40
+    "Connect failed to Kavrin server: h, error 7: x\n"  // 41..87
+    "Connect(2) to Kavrin server: h\n"                  // 88..118
+    "Connect failed to Kavrin server: h, error 7: x\n"  // 119..165
+    "Can't connect\n";
+
+const std::string kRun =
+    "List a Kavrin user's faxes.\n"               // 0..27
+    "\n"                                          // 28
+    "Kavrin API version: 12/01/2008 16:30:13Z\n"  // 29..69
+    "Connect(1) to Kavrin server: h\n"            // 70..100
+    "Connected to Kavrin server:  h\n"            // 101..131
+    "\n"                                          // 132
+    "Kavrin server: h, t\n"                       // 133..152
+    "\n"                                          // 153
+    "Retrieving user info...\n"                   // 154..177
+    "User: Q\\U \"N\"\n"                          // 178..191
+    "Disconnect from Kavrin server: h, t\n";      // 192..227
+
+TEST(OutputEvents, ParsesWhatAndOffset) {
+  std::string problem;
+  const std::vector<OutputEvent> events =
+      parseEventLog("10000 88\n1.500000 -1\nKvnLoadUser3 178\n", problem);
+  EXPECT_EQ(problem, "");
+  ASSERT_EQ(events.size(), 3U);
+  EXPECT_EQ(events[0].what, "10000");
+  EXPECT_EQ(events[0].outputOffset, 88);
+  EXPECT_EQ(events[1].what, "1.500000");
+  EXPECT_EQ(events[1].outputOffset, -1);
+  EXPECT_EQ(events[2].what, "KvnLoadUser3");
+}
+
+TEST(OutputEvents, ReportsMalformedLines) {
+  for (const char* log : {"10000\n", "10000 \n", " 5\n", "10000 5x\n"}) {
+    std::string problem;
+    parseEventLog(log, problem);
+    EXPECT_NE(problem, "") << log;
+  }
+}
+
+TEST(OutputEvents, AcceptsPausesRightAfterFlushedFailureLines) {
+  EXPECT_EQ(checkPausesFollowFlushedFailures(kFailedAttempts, {{"10000", 88}, {"10000", 166}}), "");
+  EXPECT_EQ(checkPausesFollowFlushedFailures(kFailedAttempts, {}), "");
+}
+
+TEST(OutputEvents, RejectsAPauseBeforeTheFailureLineWasFlushed) {
+  EXPECT_NE(checkPausesFollowFlushedFailures(kFailedAttempts, {{"10000", 41}}), "");
+  EXPECT_NE(checkPausesFollowFlushedFailures(kFailedAttempts, {{"10000", -1}}), "");
+  EXPECT_NE(checkPausesFollowFlushedFailures(kFailedAttempts, {{"10000", 88}, {"10000", 88}}), "");
+}
+
+TEST(OutputEvents, RejectsMorePausesThanFailures) {
+  EXPECT_NE(checkPausesFollowFlushedFailures(kFailedAttempts,
+                                             {{"10000", 88}, {"10000", 166}, {"10000", 166}}),
+            "");
+}
+
+TEST(OutputEvents, AcceptsCallsAfterTheLinesThatAnnounceThem) {
+  EXPECT_EQ(checkCallsFollowFlushedLines(kRun, {{"KvnGetAPIVersion", 29},
+                                                {"KvnCreateServerHandle", 101},
+                                                {"KvnVersionCheck", 132},
+                                                {"KvnGetServerInfo2", 132},
+                                                {"KvnGetServerInfo2", 133},
+                                                {"KvnLoadUser3", 178},
+                                                {"KvnListGetNextElementPtr", 7},
+                                                {"KvnCloseServerHandle", 228}}),
+            "");
+}
+
+struct LateCase {
+  const char* call;
+  long long offset;
+};
+
+class LateFlushTest : public testing::TestWithParam<LateCase> {};
+
+TEST_P(LateFlushTest, RejectsACallBeforeItsLineWasFlushed) {
+  EXPECT_NE(checkCallsFollowFlushedLines(kRun, {{GetParam().call, GetParam().offset}}), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    OutputEvents, LateFlushTest,
+    testing::Values(LateCase{"KvnGetAPIVersion", 28},       // blank line not yet flushed
+                    LateCase{"KvnGetAPIVersion", 70},       // the version line flushed too
+                    LateCase{"KvnCreateServerHandle", 70},  // "Connect(1)" not yet flushed
+                    LateCase{"KvnCreateServerHandle", 90},  // flushed in mid-line
+                    LateCase{"KvnVersionCheck", 133},       // a blank line too many
+                    LateCase{"KvnLoadUser3", 154},          // "Retrieving..." not yet flushed
+                    LateCase{"KvnLoadUser3", -1},           // output is no file
+                    LateCase{"KvnLoadUser3", 9999},         // beyond the output
+                    LateCase{"KvnCloseServerHandle", 192}));
+
+}  // namespace
+}  // namespace kvn::e2e
