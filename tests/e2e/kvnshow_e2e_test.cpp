@@ -150,6 +150,7 @@ class CaseTest : public testing::Test {
     const std::vector<OutputEvent> logged = parseEventLog(readWholeFile(pauseLog), logProblem);
     EXPECT_EQ(logProblem, "") << "pause log";
     std::vector<std::string> pauses;
+    pauses.reserve(logged.size());
     for (const OutputEvent& pause : logged) {
       pauses.push_back(pause.what);
     }
