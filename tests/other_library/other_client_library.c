@@ -2,6 +2,7 @@
  * will serve: one server that knows no user. kvnshow, built against the
  * stand-in, must run on it unchanged when the loader finds it first, as it
  * must on a site's own library. */
+#include <stddef.h>
 #include <string.h>
 
 #include "kvnapi/kvnapi.h"
@@ -15,7 +16,9 @@ int32_t KVNAPI_CALL KvnGetAPIVersion(void) {
 KvnServerHandle KVNAPI_CALL KvnCreateServerHandle(const char* host, int32_t mode, int32_t* error) {
   (void)host;
   (void)mode;
-  *error = 0;
+  if (error != NULL) {
+    *error = 0;
+  }
   return kOtherServer;
 }
 
@@ -51,8 +54,9 @@ void KVNAPI_CALL KvnCloseServerHandle(KvnServerHandle server) {
   (void)server;
 }
 
-int32_t KVNAPI_CALL KvnGetFaxList(KvnServerHandle server, const char* userId, int32_t a,
-                                  uint16_t options, int32_t b, KvnListHandle* list) {
+int32_t KVNAPI_CALL
+KvnGetFaxList(KvnServerHandle server, const char* userId, int32_t a, uint16_t options, int32_t b,
+              KvnListHandle* list) { /* NOLINT(readability-non-const-parameter) */
   (void)server, (void)userId, (void)a, (void)options, (void)b, (void)list;
   return 1;
 }
