@@ -29,9 +29,12 @@ int32_t KVNAPI_CALL KvnVersionCheck(KvnServerHandle server, int32_t release, int
 
 int32_t KVNAPI_CALL KvnGetServerInfo2(KvnServerHandle server, void* serverInfo) {
   static const char kText[] = "the other library";
+  if (server != kOtherServer || serverInfo == NULL) {
+    return 1;
+  }
   memset(serverInfo, 0, 904);
   memcpy((char*)serverInfo + 12, kText, sizeof kText);
-  return server == kOtherServer ? 0 : 1;
+  return 0;
 }
 
 int32_t KVNAPI_CALL KvnLoadUser3(KvnServerHandle server, int32_t a, int32_t b, const char* userId,
@@ -44,7 +47,7 @@ int32_t KVNAPI_CALL KvnLoadUser3(KvnServerHandle server, int32_t a, int32_t b, c
 
 int32_t KVNAPI_CALL KvnStringKvnErr(int32_t error, char* text, int32_t size) {
   (void)error;
-  if (size > 0) {
+  if (text != NULL && size > 0) {
     text[0] = '\0';
   }
   return 0;
