@@ -1,4 +1,5 @@
 // kvnshow: lists the faxes of one user on a Kavrin fax server.
+#include <cstddef>
 #include <cstdio>
 #include <new>
 
