@@ -162,6 +162,7 @@ class FaxListEntryView {
   explicit FaxListEntryView(const void* entry) : bytes_(static_cast<const unsigned char*>(entry)) {}
   std::uint32_t faxHandle() const { return readU32(bytes_, fax_entry::kFaxHandle); }
   std::uint32_t flags() const { return readU32(bytes_, fax_entry::kFlags); }
+  bool hasFlag(std::uint32_t flag) const { return (flags() & flag) != 0; }
   std::int32_t time() const { return readS32(bytes_, fax_entry::kTime); }
   std::int16_t pages() const { return readS16(bytes_, fax_entry::kPages); }
   std::uint16_t errorCode() const { return readU16(bytes_, fax_entry::kErrorCode); }
