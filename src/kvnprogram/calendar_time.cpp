@@ -1,6 +1,5 @@
 #include "kvnprogram/calendar_time.h"
 
-#include <array>
 #include <limits>
 
 namespace kvn {
@@ -21,18 +20,28 @@ bool toCalendar(std::time_t seconds, TimeZoneKind zone, std::tm& calendar) {
 
 }  // namespace
 
-bool formatCalendarTime(std::int64_t seconds, TimeZoneKind zone, const char* format,
-                        std::string& text) {
+std::size_t formatCalendarTime(std::int64_t seconds, TimeZoneKind zone, const char* format,
+                               CalendarText& text) {
   if (seconds < std::numeric_limits<std::time_t>::min() ||
       seconds > std::numeric_limits<std::time_t>::max()) {
-    return false;
+    return 0;
   }
   std::tm calendar{};
   if (!toCalendar(static_cast<std::time_t>(seconds), zone, calendar)) {
-    return false;
+    return 0;
   }
-  std::array<char, 81> buffer{};  // the size of a formatted time in this program
+  CalendarText buffer{};
   const std::size_t length = std::strftime(buffer.data(), buffer.size(), format, &calendar);
+  if (length != 0) {
+    text = buffer;
+  }
+  return length;
+}
+
+bool formatCalendarTime(std::int64_t seconds, TimeZoneKind zone, const char* format,
+                        std::string& text) {
+  CalendarText buffer{};
+  const std::size_t length = formatCalendarTime(seconds, zone, format, buffer);
   if (length == 0) {
     return false;
   }

@@ -2,6 +2,8 @@
 #ifndef KVNPROGRAM_CALENDAR_TIME_H
 #define KVNPROGRAM_CALENDAR_TIME_H
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <ctime>
 #include <string>
@@ -10,9 +12,18 @@ namespace kvn {
 
 enum class TimeZoneKind { Utc, Local };
 
+// Room for a formatted time in this program, terminator included.
+inline constexpr std::size_t kCalendarTextRoom = 81;
+using CalendarText = std::array<char, kCalendarTextRoom>;
+
 // Formats seconds since 1970-01-01 00:00:00 UTC with strftime, converted to
-// UTC or to the local time of this machine. Returns false, leaving text
-// untouched, when the platform cannot convert the time.
+// UTC or to the local time of this machine, into text (terminated). Returns
+// the length, or 0, leaving text untouched, when the platform cannot convert
+// the time or the result does not fit.
+std::size_t formatCalendarTime(std::int64_t seconds, TimeZoneKind zone, const char* format,
+                               CalendarText& text);
+
+// The same into a string; false when the time cannot be converted.
 bool formatCalendarTime(std::int64_t seconds, TimeZoneKind zone, const char* format,
                         std::string& text);
 

@@ -5,8 +5,6 @@
 
 namespace kvn {
 
-std::int32_t sortMode = kSortNone;
-
 int KvnShowApp::run(int argc, const char* const* argv) {
   const CommandLine line = parseCommandLine(argc, argv);
   switch (line.outcome) {
@@ -51,7 +49,9 @@ int KvnShowApp::run(int argc, const char* const* argv) {
       sortMode = line.sortMode;
       mainFolderOnly = line.mainFolderOnly;
       utcTimes = line.utcTimes;
-      listFaxes(line.directionFilter, line.reportMode, line.patterns.data());
+      if (!listFaxes(line.directionFilter, line.reportMode, line.patterns.data())) {
+        status = kExitNoFaxList;
+      }
       std::fputs("\n", out);
       std::fflush(out);
     }
@@ -60,11 +60,6 @@ int KvnShowApp::run(int argc, const char* const* argv) {
   disconnect();
   std::fflush(out);
   return status;
-}
-
-void KvnShowApp::listFaxes(std::int32_t /*directionFilter*/, std::int32_t /*reportMode*/,
-                           const char* const* /*patterns*/) {
-  // The listing of the user's faxes comes with the fax records and reports.
 }
 
 }  // namespace kvn

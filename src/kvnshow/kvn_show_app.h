@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "kvnprogram/kvn_program.h"
+#include "kvnshow/compare_fax_times.h"
 
 namespace kvn {
 
@@ -15,12 +16,8 @@ inline constexpr int kExitSuccess = 0;
 inline constexpr int kExitNoConnection = 1;  // also a refused server release
 inline constexpr int kExitNoServerInfo = 2;
 inline constexpr int kExitInvalidUser = 3;
+inline constexpr int kExitNoFaxList = 4;
 inline constexpr int kExitUsage = 255;
-
-// The sort order of the listing: 0 none, 1 by date, 2 by reverse date. It is
-// program-wide because the library's sort calls its comparison back without
-// any context.
-extern std::int32_t sortMode;
 
 class KvnShowApp : public KvnProgram {
  public:
@@ -36,9 +33,13 @@ class KvnShowApp : public KvnProgram {
   bool utcTimes = false;
 
  private:
-  // Lists the user's faxes that match a pattern and the direction filter.
-  void listFaxes(std::int32_t directionFilter, std::int32_t reportMode,
+  // Lists the user's faxes that match a pattern and the direction filter,
+  // then the totals. False only when the list cannot be retrieved.
+  bool listFaxes(std::int32_t directionFilter, std::int32_t reportMode,
                  const char* const* patterns);
+  // Prints one selected fax in the report style; false, with a message
+  // instead, when the fax's details cannot be loaded.
+  bool reportFax(const void* entry, std::int64_t ordinal, std::int32_t reportMode);
 };
 
 }  // namespace kvn

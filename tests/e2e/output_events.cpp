@@ -20,7 +20,7 @@ struct FlushRule {
   BlankLineAfter blankLineAfter;
 };
 
-constexpr std::array<FlushRule, 9> kFlushRules{{
+constexpr std::array<FlushRule, 11> kFlushRules{{
     {"KvnGetAPIVersion", "List a Kavrin user's faxes.", BlankLineAfter::kRequired},
     {"KvnCreateServerHandle", "Connect(", BlankLineAfter::kNo},
     // The error text is fetched while the failure line is being written.
@@ -31,6 +31,10 @@ constexpr std::array<FlushRule, 9> kFlushRules{{
     {"KvnLoadUser3", "Retrieving user info...", BlankLineAfter::kNo},
     {"KvnGetFaxList", "Retrieving fax list...", BlankLineAfter::kNo},
     {"KvnListSort", "Sorting fax list by date...", BlankLineAfter::kNo},
+    // Every report flushes at its end, so a fax's details are loaded with all
+    // before it out, whatever line that ends in.
+    {"KvnLoadFax3", "", BlankLineAfter::kOptional},
+    {"KvnCloseListHandle", "recv:", BlankLineAfter::kNo},
     {"KvnCloseServerHandle", "Disconnect from Kavrin server: ", BlankLineAfter::kNo},
 }};
 

@@ -1,0 +1,22 @@
+#include "kvnshow/compare_fax_times.h"
+
+#include "kvnapi/kvnrecords.h"
+#include "kvnshow/command_line.h"
+
+namespace kvn {
+
+std::int32_t sortMode = kSortNone;
+
+std::int32_t compareFaxTimes(const void* a, const void* b) {
+  const std::int32_t timeA = FaxListEntryView(a).time();
+  const std::int32_t timeB = FaxListEntryView(b).time();
+  std::int32_t order = 0;
+  if (timeA < timeB) {
+    order = -1;
+  } else if (timeA > timeB) {
+    order = 1;
+  }
+  return sortMode == kSortByReverseDate ? -order : order;
+}
+
+}  // namespace kvn

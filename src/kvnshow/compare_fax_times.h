@@ -1,0 +1,20 @@
+// The date order of the fax list, which the library's sort calls back.
+#ifndef KVNSHOW_COMPARE_FAX_TIMES_H
+#define KVNSHOW_COMPARE_FAX_TIMES_H
+
+#include <cstdint>
+
+namespace kvn {
+
+// The sort order of the listing: 0 none, 1 by date, 2 by reverse date. It is
+// program-wide because the library's sort calls its comparison back without
+// any context; it must not change while a sort runs.
+extern std::int32_t sortMode;
+
+// Compares two fax list entries by time: -1, 0 or +1, negated when sortMode
+// is 2. Negative means a belongs before b.
+std::int32_t compareFaxTimes(const void* a, const void* b);
+
+}  // namespace kvn
+
+#endif  // KVNSHOW_COMPARE_FAX_TIMES_H

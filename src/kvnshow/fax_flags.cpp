@@ -1,0 +1,56 @@
+#include "kvnshow/fax_flags.h"
+
+namespace kvn {
+
+namespace {
+
+struct FlagPosition {
+  char setLetter;
+  char clearLetter;
+  const char* setWord;
+  const char* clearWord;  // empty: nothing is written when clear
+};
+
+constexpr std::array<FlagPosition, kFaxFlagPositions> kPositions = {{
+    {'R', 'S', " recv", " sent"},
+    {'v', '-', " view", " unview"},
+    {'p', '-', " print", " unprint"},
+    {'f', '-', " fwd", ""},
+    {'a', '-', " approved", " unapproved"},
+    {'h', '-', " held", " rel"},
+    {'1', '-', " user1", ""},
+    {'2', '-', " user2", ""},
+    {'d', '-', " del", ""},
+    {'f', '-', " fine", " coarse"},
+    {'c', '-', " cover", ""},
+    {'E', '-', " err", ""},
+}};
+
+// Which positions are set, in the order of kPositions.
+std::array<bool, kFaxFlagPositions> flagStates(const FaxListEntryView& entry) {
+  const std::uint32_t flags = entry.flags();
+  const auto has = [flags](std::uint32_t bit) { return (flags & bit) != 0; };
+  return {has(FaxFlagReceived), has(FaxFlagViewed), has(FaxFlagPrinted), has(FaxFlagForwarded),
+          has(FaxFlagApproved), has(FaxFlagHeld),   has(FaxFlagUser1),   has(FaxFlagUser2),
+          has(FaxFlagDeleted),  entry.fine(),       entry.cover(),       entry.errorCode() != 0};
+}
+
+}  // namespace
+
+FaxFlagLetters faxFlagLetters(const FaxListEntryView& entry) {
+  const auto states = flagStates(entry);
+  FaxFlagLetters letters{};
+  for (std::size_t i = 0; i < kFaxFlagPositions; ++i) {
+    letters[i] = states[i] ? kPositions[i].setLetter : kPositions[i].clearLetter;
+  }
+  return letters;
+}
+
+void writeFaxFlagWords(std::FILE* out, const FaxListEntryView& entry) {
+  const auto states = flagStates(entry);
+  for (std::size_t i = 0; i < kFaxFlagPositions; ++i) {
+    std::fputs(states[i] ? kPositions[i].setWord : kPositions[i].clearWord, out);
+  }
+}
+
+}  // namespace kvn

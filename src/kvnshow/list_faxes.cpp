@@ -1,0 +1,67 @@
+// The listing: fetch the user's fax list, sort it on request, walk it, select
+// and report faxes, print the totals.
+#include "kvnapi/kvnapi.h"
+#include "kvnapi/kvnrecords.h"
+#include "kvnshow/command_line.h"
+#include "kvnshow/fax_selection.h"
+#include "kvnshow/fax_totals.h"
+#include "kvnshow/kvn_show_app.h"
+
+namespace kvn {
+
+namespace {
+
+// Option masks of the list call: the main folder only, or every folder.
+constexpr std::uint16_t kMainFolderMask = 0xFFFF;
+constexpr std::uint16_t kAllFoldersMask = 0xFFFD;
+
+}  // namespace
+
+bool KvnShowApp::listFaxes(std::int32_t directionFilter, std::int32_t reportMode,
+                           const char* const* patterns) {
+  std::fputs("Retrieving fax list...\n", out);
+  std::fflush(out);
+  KvnListHandle list = 0;
+  if (KvnGetFaxList(serverHandle, userID->c_str(), 1,
+                    mainFolderOnly ? kMainFolderMask : kAllFoldersMask, 0, &list) != 0) {
+    std::fprintf(out, "Can't retrieve fax list for user: %s\n", userID->c_str());
+    std::fflush(out);
+    return false;
+  }
+
+  if (sortMode != kSortNone) {
+    std::fputs("Sorting fax list by date...\n", out);
+    std::fflush(out);
+    if (KvnListSort(list, compareFaxTimes) != 0) {
+      std::fprintf(out, "Can't sort the fax list for user: %s\n", userID->c_str());
+      std::fflush(out);
+    }
+  }
+
+  // The end of the list and a failed fetch both end the walk, silently.
+  FaxTotals totals;
+  void* element = nullptr;
+  for (std::int32_t result = KvnListGetFirstElementPtr(list, &element); result == 0;
+       result = KvnListGetNextElementPtr(list, &element)) {
+    const FaxListEntryView entry(element);
+    if (!matchesAnyPattern(entry, patterns) || !isWantedDirection(entry, directionFilter)) {
+      ++totals.skipped;
+      continue;
+    }
+    totals.countSelected(entry);
+    if (totals.selected == 1) {
+      std::fputc('\n', out);
+    }
+    if (reportFax(element, totals.selected, reportMode)) {
+      ++totals.listed;
+    }
+  }
+
+  std::fputc('\n', out);
+  totals.write(out, directionFilter);
+  std::fflush(out);
+  KvnCloseListHandle(list);
+  return true;
+}
+
+}  // namespace kvn

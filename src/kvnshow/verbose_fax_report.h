@@ -1,0 +1,25 @@
+// The verbose report of a fax: a block of labelled lines with every field of
+// its extended record.
+#ifndef KVNSHOW_VERBOSE_FAX_REPORT_H
+#define KVNSHOW_VERBOSE_FAX_REPORT_H
+
+#include <cstdint>
+#include <cstdio>
+
+#include "kvnapi/kvnrecords.h"
+
+namespace kvn {
+
+// "Normal", "Low", "High", or "Unknown" for any other value.
+const char* priorityName(std::uint8_t priority);
+// "PCL-5" to "ConversionList" for 1 to 5, "Unknown" for any other value.
+const char* printJobTypeName(std::int16_t printJobType);
+
+// One fax's block; a blank line first for every fax but the first. Nothing is
+// flushed.
+void writeVerboseFaxReport(std::FILE* out, const FaxListEntryView& entry, std::int64_t ordinal,
+                           const char* dateText, const ExtendedFaxView& record);
+
+}  // namespace kvn
+
+#endif  // KVNSHOW_VERBOSE_FAX_REPORT_H
