@@ -23,7 +23,8 @@ std::array<char, 12> decimalStatus{};
 const char* faxStatusText(std::int32_t status) {
   const auto code = static_cast<std::uint32_t>(status);
   if (code < kStatusNames.size()) {
-    return kStatusNames[code];
+    const char* name = kStatusNames.at(code);
+    return name;
   }
   std::snprintf(decimalStatus.data(), decimalStatus.size(), "%d", static_cast<int>(status));
   return decimalStatus.data();

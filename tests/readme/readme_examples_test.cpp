@@ -1,0 +1,88 @@
+// Keeps the README honest: every fenced block that begins with a line
+// "$ kvnshow <arguments>" is run with the built kvnshow, in UTC, and must end
+// with status 0 and show exactly the rest of the block on standard output:
+// the whole output, or, where the README leaves out the lines before the
+// listing, everything from the block's first line on.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "e2e/argument_syntax.h"
+#include "e2e/output_diff.h"
+#include "e2e/program_run.h"
+
+namespace kvn::e2e {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Example {
+  std::string commandLine;  // after "$ kvnshow "
+  std::string expectedOutput;
+};
+
+std::vector<Example> examplesIn(const fs::path& readme) {
+  std::ifstream in(readme);
+  std::vector<Example> examples;
+  bool inFence = false;
+  bool firstLineOfBlock = false;
+  Example* current = nullptr;  // the example whose output the block holds
+  for (std::string line; std::getline(in, line);) {
+    if (line.rfind("```", 0) == 0) {
+      inFence = !inFence;
+      firstLineOfBlock = inFence;
+      current = nullptr;
+      continue;
+    }
+    if (firstLineOfBlock && line.rfind("$ kvnshow ", 0) == 0) {
+      examples.push_back({line.substr(10), ""});
+      current = &examples.back();
+    } else if (current != nullptr) {
+      current->expectedOutput += line + "\n";
+    }
+    firstLineOfBlock = false;
+  }
+  return examples;
+}
+
+// The output from the line the example begins with to the end.
+std::string shownPart(const std::string& output, const std::string& example) {
+  const std::string firstLine = example.substr(0, example.find('\n') + 1);
+  if (output.rfind(firstLine, 0) == 0) {
+    return output;
+  }
+  const std::size_t start = output.find("\n" + firstLine);
+  return start == std::string::npos ? output : output.substr(start + 1);
+}
+
+TEST(Readme, EveryKvnshowExampleIsARealRun) {
+  const std::vector<Example> examples = examplesIn(KVN_README);
+  ASSERT_GE(examples.size(), 3U) << "the README shows the brief, extended and verbose listing";
+  for (const Example& example : examples) {
+    SCOPED_TRACE("$ kvnshow " + example.commandLine);
+    const SplitWords words = splitWords(example.commandLine);
+    ASSERT_EQ(words.error, "");
+    const fs::path scratch = fs::temp_directory_path() / "kvnshow_readme";
+    fs::create_directories(scratch);
+    ProgramRun run;
+    run.executable = KVN_PROGRAM;
+    run.argumentVector = {"kvnshow"};
+    run.argumentVector.insert(run.argumentVector.end(), words.words.begin(), words.words.end());
+    run.environment = {"PATH=/usr/bin:/bin", "TZ=UTC"};
+    run.workingDirectory = scratch;
+    run.scratchDirectory = scratch;
+    const ProgramOutcome outcome = runProgram(run);
+    ASSERT_EQ(outcome.failure, "");
+    EXPECT_EQ(outcome.exitStatus, 0);
+    EXPECT_EQ(describeFirstDifference(example.expectedOutput,
+                                      shownPart(outcome.standardOutput, example.expectedOutput)),
+              "");
+  }
+}
+
+}  // namespace
+}  // namespace kvn::e2e
