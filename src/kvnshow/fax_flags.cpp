@@ -28,8 +28,7 @@ constexpr std::array<FlagPosition, kFaxFlagPositions> kPositions = {{
 
 // Which positions are set, in the order of kPositions.
 std::array<bool, kFaxFlagPositions> flagStates(const FaxListEntryView& entry) {
-  const std::uint32_t flags = entry.flags();
-  const auto has = [flags](std::uint32_t bit) { return (flags & bit) != 0; };
+  const auto has = [&entry](std::uint32_t flag) { return entry.hasFlag(flag); };
   return {has(FaxFlagReceived), has(FaxFlagViewed), has(FaxFlagPrinted), has(FaxFlagForwarded),
           has(FaxFlagApproved), has(FaxFlagHeld),   has(FaxFlagUser1),   has(FaxFlagUser2),
           has(FaxFlagDeleted),  entry.fine(),       entry.cover(),       entry.errorCode() != 0};

@@ -24,7 +24,7 @@ bool matchesAnyPattern(const FaxListEntryView& entry, const char* const* pattern
 }
 
 bool isWantedDirection(const FaxListEntryView& entry, std::int32_t directionFilter) {
-  const bool received = (entry.flags() & FaxFlagReceived) != 0;
+  const bool received = entry.hasFlag(FaxFlagReceived);
   return (directionFilter & (received ? kWantReceived : kWantSent)) != 0;
 }
 

@@ -8,13 +8,12 @@ namespace kvn {
 
 void FaxTotals::countSelected(const FaxListEntryView& entry) {
   ++selected;
-  const std::uint32_t flags = entry.flags();
-  if ((flags & FaxFlagReceived) != 0) {
+  if (entry.hasFlag(FaxFlagReceived)) {
     ++received;
   } else {
     ++sent;
   }
-  if ((flags & FaxFlagViewed) != 0) {
+  if (entry.hasFlag(FaxFlagViewed)) {
     ++viewed;
   }
   pages += entry.pages();

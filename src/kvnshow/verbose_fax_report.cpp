@@ -63,8 +63,8 @@ void writeVerboseFaxReport(std::FILE* out, const FaxListEntryView& entry, std::i
 
   writeTextLine(out, "  FaxFile         ", record.faxFile());
   std::fprintf(out, "  Handle          %08" PRIX32 "\n", entry.faxHandle());
-  std::fprintf(out, "  %s        %s Z\n",
-               (entry.flags() & FaxFlagReceived) != 0 ? "RecvDate" : "SendDate", dateText);
+  std::fprintf(out, "  %s        %s Z\n", entry.hasFlag(FaxFlagReceived) ? "RecvDate" : "SendDate",
+               dateText);
   writeTextLine(out, "  DID             ", record.did());
   std::fprintf(out, "  Pages           %d\n", record.pages());
   std::fprintf(out, "  Error           %d\n", record.errorCode());
