@@ -11,8 +11,6 @@
 namespace kvn {
 namespace {
 
-using Entry = std::array<unsigned char, fax_entry::kSize>;
-
 // An entry with the time stored at an odd address, as the library may hand
 // one over.
 struct EntryAt {

@@ -20,32 +20,28 @@ bool KvnShowApp::reportFax(const void* entryBytes, std::int64_t ordinal, std::in
   const CalendarText dateText = faxDateText(faxUtcSeconds(entry.time(), tzOffset),
                                             utcTimes ? TimeZoneKind::Utc : TimeZoneKind::Local);
 
-  if (reportMode == kReportBrief) {
-    if (ordinal == 1) {
-      writeFaxLineHeader(out);
+  // Loaded only for the styles that show it, into a buffer zero-filled before
+  // each load: a field the library leaves alone reads 0.
+  std::array<unsigned char, extended_fax::kSize> record;
+  const ExtendedFaxView details(record.data());
+  if (reportMode != kReportBrief) {
+    record.fill(0);
+    if (KvnLoadFax3(serverHandle, entry.faxHandle(), 0, 3, 0, record.data(), 11) != 0) {
+      std::fputs("Can't retrieve extended fax info: ", out);
+      writeText(out, entry.uniqueId());
+      std::fprintf(out, " (%08" PRIX32 ")\n", entry.faxHandle());
+      std::fflush(out);
+      return false;
     }
-    writeFaxLine(out, entry, dateText.data(), nullptr);
-    std::fflush(out);
-    return true;
   }
 
-  // Zero-filled before each load: a field the library leaves alone reads 0.
-  std::array<unsigned char, extended_fax::kSize> record{};
-  if (KvnLoadFax3(serverHandle, entry.faxHandle(), 0, 3, 0, record.data(), 11) != 0) {
-    std::fputs("Can't retrieve extended fax info: ", out);
-    writeText(out, entry.uniqueId());
-    std::fprintf(out, " (%08" PRIX32 ")\n", entry.faxHandle());
-    std::fflush(out);
-    return false;
-  }
-  const ExtendedFaxView details(record.data());
   if (reportMode == kReportVerbose) {
     writeVerboseFaxReport(out, entry, ordinal, dateText.data(), details);
   } else {
     if (ordinal == 1) {
       writeFaxLineHeader(out);
     }
-    writeFaxLine(out, entry, dateText.data(), &details);
+    writeFaxLine(out, entry, dateText.data(), reportMode == kReportExtended ? &details : nullptr);
   }
   std::fflush(out);
   return true;
