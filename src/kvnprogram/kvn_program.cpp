@@ -4,6 +4,7 @@
 
 #include "kvnapi/kvnrecords.h"
 #include "kvnprogram/calendar_time.h"
+#include "kvnprogram/output_failure.h"
 #include "kvnprogram/pause.h"
 
 namespace kvn {
@@ -48,16 +49,16 @@ KvnProgram::~KvnProgram() {
 
 bool KvnProgram::connect(const char* host) {
   std::fprintf(console_, "Connecting to Kavrin server: %s\n", host);
-  std::fflush(console_);
+  flushOutput(console_);
   for (int attempt = 1; attempt <= kConnectAttempts; ++attempt) {
     std::fprintf(console_, "Connect(%d) to Kavrin server: %s\n", attempt, host);
-    std::fflush(console_);
+    flushOutput(console_);
     std::int32_t error = 0;
     const KvnServerHandle handle = KvnCreateServerHandle(host, 4, &error);
     noteCallTime();
     if (handle != 0) {
       std::fprintf(console_, "Connected to Kavrin server:  %s\n", host);
-      std::fflush(console_);
+      flushOutput(console_);
       lastError = 0;
       serverHandle = handle;
       serverName = host;
@@ -65,7 +66,7 @@ bool KvnProgram::connect(const char* host) {
       if (KvnVersionCheck(serverHandle, kRequiredRelease, 0) != 0) {
         std::fprintf(console_, "Incompatible Kavrin server release, need %X.%02X\n",
                      kRequiredRelease >> 8, kRequiredRelease & 0xFF);
-        std::fflush(console_);
+        flushOutput(console_);
         return false;
       }
       getServerInfo();
@@ -74,12 +75,12 @@ bool KvnProgram::connect(const char* host) {
     lastError = error;
     std::fprintf(console_, "Connect failed to Kavrin server: %s, error %d: %s\n", host, lastError,
                  errorText());
-    std::fflush(console_);
+    flushOutput(console_);
     pauseMilliseconds(kRetryPauseMilliseconds);
   }
   std::fprintf(console_, "Can't connect to Kavrin server after %d tries: %s\n", kConnectAttempts,
                host);
-  std::fflush(console_);
+  flushOutput(console_);
   return false;
 }
 
@@ -124,12 +125,12 @@ void KvnProgram::disconnect() {
   std::fprintf(console_, "Disconnect from Kavrin server: %s, %s\n",
                serverName ? serverName->c_str() : "-",
                serverInfoText ? serverInfoText->c_str() : "-");
-  std::fflush(console_);
+  flushOutput(console_);
   KvnCloseServerHandle(serverHandle);
   serverHandle = 0;
   noteCallTime();
   std::fprintf(console_, "Disconnected\n");
-  std::fflush(console_);
+  flushOutput(console_);
 }
 
 void KvnProgram::noteCallTime() {

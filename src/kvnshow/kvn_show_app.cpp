@@ -1,5 +1,6 @@
 #include "kvnshow/kvn_show_app.h"
 
+#include "kvnprogram/output_failure.h"
 #include "kvnshow/command_line.h"
 #include "kvnshow/usage.h"
 
@@ -24,22 +25,22 @@ int KvnShowApp::run(int argc, const char* const* argv) {
   }
 
   std::fprintf(out, "Server: %s\n", line.host);
-  std::fflush(out);
+  flushOutput(out);
   if (!connect(line.host)) {
     return kExitNoConnection;
   }
   std::fputs("\n", out);
-  std::fflush(out);
+  flushOutput(out);
 
   int status = kExitSuccess;
   if (!getServerInfo()) {
     std::fprintf(out, "Can't retrieve server info: %s\n", line.host);
-    std::fflush(out);
+    flushOutput(out);
     status = kExitNoServerInfo;
   } else {
     std::fprintf(out, "Kavrin server: %s, %s\n\n", serverName->c_str(), serverInfoText->c_str());
     std::fputs("Retrieving user info...\n", out);
-    std::fflush(out);
+    flushOutput(out);
     if (!loadUser(line.user)) {
       std::fprintf(out, "Invalid user: \"%s\"\n", line.user);
       status = kExitInvalidUser;
@@ -53,12 +54,12 @@ int KvnShowApp::run(int argc, const char* const* argv) {
         status = kExitNoFaxList;
       }
       std::fputs("\n", out);
-      std::fflush(out);
+      flushOutput(out);
     }
   }
 
   disconnect();
-  std::fflush(out);
+  flushOutput(out);
   return status;
 }
 

@@ -2,6 +2,7 @@
 // and report faxes, print the totals.
 #include "kvnapi/kvnapi.h"
 #include "kvnapi/kvnrecords.h"
+#include "kvnprogram/output_failure.h"
 #include "kvnshow/command_line.h"
 #include "kvnshow/fax_selection.h"
 #include "kvnshow/fax_totals.h"
@@ -20,29 +21,31 @@ constexpr std::uint16_t kAllFoldersMask = 0xFFFD;
 bool KvnShowApp::listFaxes(std::int32_t directionFilter, std::int32_t reportMode,
                            const char* const* patterns) {
   std::fputs("Retrieving fax list...\n", out);
-  std::fflush(out);
+  flushOutput(out);
   KvnListHandle list = 0;
   if (KvnGetFaxList(serverHandle, userID->c_str(), 1,
                     mainFolderOnly ? kMainFolderMask : kAllFoldersMask, 0, &list) != 0) {
     std::fprintf(out, "Can't retrieve fax list for user: %s\n", userID->c_str());
-    std::fflush(out);
+    flushOutput(out);
     return false;
   }
 
   if (sortMode != kSortNone) {
     std::fputs("Sorting fax list by date...\n", out);
-    std::fflush(out);
+    flushOutput(out);
     if (KvnListSort(list, compareFaxTimes) != 0) {
       std::fprintf(out, "Can't sort the fax list for user: %s\n", userID->c_str());
-      std::fflush(out);
+      flushOutput(out);
     }
   }
 
-  // The end of the list and a failed fetch both end the walk, silently.
+  // The end of the list and a failed fetch both end the walk, silently. So
+  // does output that cannot be written: the run fails whatever follows, and
+  // the rest of a long list would be walked for nobody.
   FaxTotals totals;
   void* element = nullptr;
-  for (std::int32_t result = KvnListGetFirstElementPtr(list, &element); result == 0;
-       result = KvnListGetNextElementPtr(list, &element)) {
+  for (std::int32_t result = KvnListGetFirstElementPtr(list, &element);
+       result == 0 && std::ferror(out) == 0; result = KvnListGetNextElementPtr(list, &element)) {
     const FaxListEntryView entry(element);
     if (!matchesAnyPattern(entry, patterns) || !isWantedDirection(entry, directionFilter)) {
       ++totals.skipped;
@@ -59,7 +62,7 @@ bool KvnShowApp::listFaxes(std::int32_t directionFilter, std::int32_t reportMode
 
   std::fputc('\n', out);
   totals.write(out, directionFilter);
-  std::fflush(out);
+  flushOutput(out);
   KvnCloseListHandle(list);
   return true;
 }

@@ -3,7 +3,9 @@
 #include <cstdio>
 #include <new>
 
+#include "kvnprogram/output_failure.h"
 #include "kvnshow/kvn_show_app.h"
+#include "kvnshow/standard_output.h"
 
 namespace {
 
@@ -21,26 +23,27 @@ void writeBanner() {
   std::printf("\n");
   std::printf("List a Kavrin user's faxes.\n");
   std::printf("\n");
-  std::fflush(stdout);
+  kvn::flushOutput(stdout);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+  kvn::reserveStandardDescriptors();
   writeBanner();
+  int status = kvn::kExitSuccess;
   try {
     kvn::KvnShowApp app(stdout);
     app.out = stdout;
-    const int status = app.run(argc, argv);
+    status = app.run(argc, argv);
     // A refused release leaves the connection open for us to close.
     if (app.isConnected()) {
       app.disconnect();
     }
-    return status;
   } catch (const std::bad_alloc&) {
     // The connection, if any, was closed as the application was unwound.
     std::printf("Can't continue: out of memory\n");
-    std::fflush(stdout);
-    return kvn::kExitNoConnection;
+    status = kvn::kExitNoConnection;
   }
+  return kvn::finishStandardOutput(status);
 }

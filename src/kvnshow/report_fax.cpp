@@ -6,6 +6,7 @@
 
 #include "kvnapi/kvnapi.h"
 #include "kvnapi/kvnrecords.h"
+#include "kvnprogram/output_failure.h"
 #include "kvnshow/command_line.h"
 #include "kvnshow/fax_date_text.h"
 #include "kvnshow/fax_line.h"
@@ -30,7 +31,7 @@ bool KvnShowApp::reportFax(const void* entryBytes, std::int64_t ordinal, std::in
       std::fputs("Can't retrieve extended fax info: ", out);
       writeText(out, entry.uniqueId());
       std::fprintf(out, " (%08" PRIX32 ")\n", entry.faxHandle());
-      std::fflush(out);
+      flushOutput(out);
       return false;
     }
   }
@@ -43,7 +44,7 @@ bool KvnShowApp::reportFax(const void* entryBytes, std::int64_t ordinal, std::in
     }
     writeFaxLine(out, entry, dateText.data(), reportMode == kReportExtended ? &details : nullptr);
   }
-  std::fflush(out);
+  flushOutput(out);
   return true;
 }
 

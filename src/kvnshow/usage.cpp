@@ -1,5 +1,7 @@
 #include "kvnshow/usage.h"
 
+#include "kvnprogram/output_failure.h"
+
 namespace kvn {
 
 void writeUsage(std::FILE* out) {
@@ -24,7 +26,7 @@ void writeUsage(std::FILE* out) {
       "characters.\n"
       "\n",
       out);
-  std::fflush(out);
+  flushOutput(out);
 }
 
 }  // namespace kvn

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "e2e/case_file.h"
+#include "e2e/kvnshow_runner.h"
 #include "e2e/output_diff.h"
 #include "e2e/output_events.h"
 #include "e2e/output_mask.h"
@@ -26,21 +27,6 @@ namespace kvn::e2e {
 namespace {
 
 namespace fs = std::filesystem;
-
-const fs::path kProgram = KVN_E2E_PROGRAM;
-const fs::path kFakeSleepLibrary = KVN_E2E_FAKE_SLEEP_LIBRARY;
-const fs::path kCasesDirectory = KVN_E2E_CASES_DIR;
-// The program runs in the folder above the server descriptions and finds them
-// through a relative KVNSIM_SERVERS, so texts that name a description file are
-// the same on every machine.
-const fs::path kServersDirectory = KVN_E2E_SERVERS_DIR;
-
-std::string readWholeFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream content;
-  content << in.rdbuf();
-  return content.str();
-}
 
 std::string joined(const std::vector<std::string>& words) {
   std::string text;
@@ -57,59 +43,6 @@ bool isPlainName(const std::string& name) {
   });
 }
 
-// The program's whole environment: the defaults, then the case's own settings.
-std::vector<std::string> environmentFor(const E2eCase& testCase, const fs::path& pauseLog,
-                                        const fs::path& callTrace) {
-  std::vector<std::pair<std::string, std::string>> settings = {
-      {"PATH", "/usr/bin:/bin"},
-      {"KVNSIM_SERVERS", kServersDirectory.filename().string()},
-      {"LD_PRELOAD", kFakeSleepLibrary.string()},
-      {"KVN_FAKE_SLEEP_LOG", pauseLog.string()},
-      {"KVNSIM_TRACE", callTrace.string()},
-      {"TZ", "UTC"},
-  };
-  for (const auto& [name, value] : testCase.environment) {
-    auto same = std::find_if(settings.begin(), settings.end(),
-                             [&name = name](const auto& setting) { return setting.first == name; });
-    if (same == settings.end()) {
-      settings.emplace_back(name, value);
-    } else {
-      same->second = value;
-    }
-  }
-  std::vector<std::string> environment;
-  environment.reserve(settings.size());
-  for (const auto& [name, value] : settings) {
-    environment.push_back(name);
-    environment.back().append("=").append(value);
-  }
-  return environment;
-}
-
-// A fresh folder for one run's captured output, removed with the object.
-class ScratchDirectory {
- public:
-  ScratchDirectory() {
-    std::string pattern = (fs::temp_directory_path() / "kvnshow_e2e_XXXXXX").string();
-    if (mkdtemp(pattern.data()) != nullptr) {
-      path_ = pattern;
-    }
-  }
-  ~ScratchDirectory() {
-    std::error_code ignored;
-    if (!path_.empty()) {
-      fs::remove_all(path_, ignored);
-    }
-  }
-  ScratchDirectory(const ScratchDirectory&) = delete;
-  ScratchDirectory& operator=(const ScratchDirectory&) = delete;
-
-  [[nodiscard]] const fs::path& path() const { return path_; }
-
- private:
-  fs::path path_;
-};
-
 class CaseTest : public testing::Test {
  public:
   explicit CaseTest(fs::path caseFile) : caseFile_(std::move(caseFile)) {}
@@ -118,22 +51,12 @@ class CaseTest : public testing::Test {
     ParsedCase parsed = parseCaseFile(readWholeFile(caseFile_));
     ASSERT_TRUE(parsed.error.empty()) << caseFile_.string() << ": " << parsed.error;
     const E2eCase& testCase = parsed.testCase;
-    ASSERT_TRUE(fs::is_regular_file(kProgram)) << "not built: " << kProgram;
-    ASSERT_TRUE(fs::is_regular_file(kFakeSleepLibrary)) << "not built: " << kFakeSleepLibrary;
-    ScratchDirectory scratch;
-    ASSERT_FALSE(scratch.path().empty()) << "cannot create a scratch folder";
-    fs::path pauseLog = scratch.path() / "pauses.log";
-    fs::path callTrace = scratch.path() / "calls.log";
-
-    ProgramRun run;
-    run.executable = kProgram;
-    run.argumentVector.push_back(testCase.programName.value_or(kProgram.string()));
-    run.argumentVector.insert(run.argumentVector.end(), testCase.arguments.begin(),
-                              testCase.arguments.end());
-    run.environment = environmentFor(testCase, pauseLog, callTrace);
-    run.workingDirectory = kServersDirectory.parent_path();
-    run.scratchDirectory = scratch.path();
-    ProgramOutcome outcome = runProgram(run);
+    KvnshowRun run;
+    run.arguments = testCase.arguments;
+    run.programName = testCase.programName;
+    run.environment = testCase.environment;
+    const KvnshowOutcome ran = runKvnshow(run);
+    const ProgramOutcome& outcome = ran.program;
 
     std::string command = "kvnshow";
     for (const std::string& argument : testCase.arguments) {
@@ -146,21 +69,17 @@ class CaseTest : public testing::Test {
     EXPECT_EQ(outcome.exitStatus, testCase.exitStatus) << "exit status";
     EXPECT_TRUE(outcome.standardError.empty())
         << "standard error must stay empty, got " << visibleBytes(outcome.standardError);
-    std::string logProblem;
-    const std::vector<OutputEvent> logged = parseEventLog(readWholeFile(pauseLog), logProblem);
-    EXPECT_EQ(logProblem, "") << "pause log";
+    EXPECT_EQ(ran.logProblem, "");
     std::vector<std::string> pauses;
-    pauses.reserve(logged.size());
-    for (const OutputEvent& pause : logged) {
+    pauses.reserve(ran.pauses.size());
+    for (const OutputEvent& pause : ran.pauses) {
       pauses.push_back(pause.what);
     }
     EXPECT_EQ(pauses, testCase.pauses) << "requested pauses (ms): expected "
                                        << joined(testCase.pauses) << ", actual " << joined(pauses);
-    EXPECT_EQ(checkPausesFollowFlushedFailures(outcome.standardOutput, logged), "");
-    const std::vector<OutputEvent> calls = parseEventLog(readWholeFile(callTrace), logProblem);
-    EXPECT_EQ(logProblem, "") << "library call trace";
-    EXPECT_FALSE(calls.empty()) << "the client library traced no call";
-    EXPECT_EQ(checkCallsFollowFlushedLines(outcome.standardOutput, calls), "");
+    EXPECT_EQ(checkPausesFollowFlushedFailures(outcome.standardOutput, ran.pauses), "");
+    EXPECT_FALSE(ran.calls.empty()) << "the client library traced no call";
+    EXPECT_EQ(checkCallsFollowFlushedLines(outcome.standardOutput, ran.calls), "");
 
     std::string actualStdout = maskOutput(outcome.standardOutput, testCase.masks);
     const char* update = std::getenv("KVN_UPDATE_GOLDEN");
@@ -185,7 +104,7 @@ class CaseLayoutTest : public testing::Test {
       : problems_(std::move(problems)), caseCount_(caseCount) {}
 
   void TestBody() override {
-    EXPECT_GT(caseCount_, 0U) << "no case files under " << kCasesDirectory;
+    EXPECT_GT(caseCount_, 0U) << "no case files under " << casesDirectory();
     for (const std::string& problem : problems_) {
       ADD_FAILURE() << problem;
     }
@@ -220,13 +139,13 @@ void registerCases() {
   std::vector<CaseFile> cases;
   std::vector<std::string> problems;
   std::error_code error;
-  for (fs::recursive_directory_iterator entry(kCasesDirectory, error), end; !error && entry != end;
+  for (fs::recursive_directory_iterator entry(casesDirectory(), error), end; !error && entry != end;
        entry.increment(error)) {
     if (entry->is_directory()) {
       continue;
     }
     const fs::path& path = entry->path();
-    fs::path relative = path.lexically_relative(kCasesDirectory);
+    fs::path relative = path.lexically_relative(casesDirectory());
     std::string theme = relative.parent_path().string();
     std::string name = path.stem().string();
     if (path.extension() != ".case" || std::distance(relative.begin(), relative.end()) != 2 ||
@@ -240,7 +159,7 @@ void registerCases() {
     cases.push_back({theme, name, path});
   }
   if (error) {
-    problems.push_back("cannot read " + kCasesDirectory.string() + ": " + error.message());
+    problems.push_back("cannot read " + casesDirectory().string() + ": " + error.message());
   }
   std::sort(cases.begin(), cases.end(), [](const CaseFile& left, const CaseFile& right) {
     return std::tie(left.theme, left.name) < std::tie(right.theme, right.name);

@@ -1,9 +1,11 @@
 #include "e2e/program_run.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
@@ -11,13 +13,6 @@
 
 namespace kvn::e2e {
 namespace {
-
-std::string readWholeFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream content;
-  content << in.rdbuf();
-  return content.str();
-}
 
 std::vector<char*> nullTerminated(std::vector<std::string>& texts) {
   std::vector<char*> pointers;
@@ -30,14 +25,38 @@ std::vector<char*> nullTerminated(std::vector<std::string>& texts) {
 }
 
 // In the child between fork and exec: only async-signal-safe calls.
-[[noreturn]] void becomeProgram(const char* executable, char* const* argv, char* const* envp,
-                                const char* workingDirectory, const char* stdoutPath,
-                                const char* stderrPath) {
+// pipeWriter is the pipe's writing end for StandardOutput::Pipe, else -1.
+[[noreturn]] void becomeProgram(const ProgramRun& run, const char* executable, char* const* argv,
+                                char* const* envp, const char* workingDirectory,
+                                const char* stdoutPath, const char* stderrPath, int pipeWriter) {
   int input = open("/dev/null", O_RDONLY);
-  int output = open(stdoutPath, O_WRONLY | O_CREAT | O_TRUNC, 0600);
   int error = open(stderrPath, O_WRONLY | O_CREAT | O_TRUNC, 0600);
-  if (input < 0 || output < 0 || error < 0 || dup2(input, STDIN_FILENO) < 0 ||
-      dup2(output, STDOUT_FILENO) < 0 || dup2(error, STDERR_FILENO) < 0) {
+  if (input < 0 || error < 0 || dup2(input, STDIN_FILENO) < 0 || dup2(error, STDERR_FILENO) < 0) {
+    _exit(126);
+  }
+  int output = -1;
+  switch (run.standardOutput) {
+    case StandardOutput::File:
+      output = open(stdoutPath, O_WRONLY | O_CREAT | O_TRUNC, 0600);
+      break;
+    case StandardOutput::Full:
+      output = open("/dev/full", O_WRONLY);
+      break;
+    case StandardOutput::Closed:
+      break;
+    case StandardOutput::Pipe:
+      output = pipeWriter;
+      break;
+  }
+  if (run.standardOutput == StandardOutput::Closed) {
+    close(STDOUT_FILENO);
+  } else if (output < 0 || dup2(output, STDOUT_FILENO) < 0) {
+    _exit(126);
+  }
+  struct sigaction brokenPipe = {};
+  brokenPipe.sa_handler = run.brokenPipeIgnored ? SIG_IGN : SIG_DFL;
+  sigemptyset(&brokenPipe.sa_mask);
+  if (sigaction(SIGPIPE, &brokenPipe, nullptr) != 0) {
     _exit(126);
   }
   if (chdir(workingDirectory) != 0) {
@@ -53,7 +72,32 @@ std::vector<char*> nullTerminated(std::vector<std::string>& texts) {
   _exit(127);
 }
 
+// The reader of a pipe run: takes up to limit bytes, then goes away.
+std::string readThenGoAway(int reader, std::size_t limit) {
+  std::string taken;
+  char buffer[4096];
+  while (taken.size() < limit) {
+    const ssize_t got = read(reader, buffer, std::min(sizeof buffer, limit - taken.size()));
+    if (got < 0 && errno == EINTR) {
+      continue;
+    }
+    if (got <= 0) {
+      break;
+    }
+    taken.append(buffer, static_cast<std::size_t>(got));
+  }
+  close(reader);
+  return taken;
+}
+
 }  // namespace
+
+std::string readWholeFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream content;
+  content << in.rdbuf();
+  return content.str();
+}
 
 ProgramOutcome runProgram(const ProgramRun& run) {
   ProgramOutcome outcome;
@@ -66,14 +110,23 @@ ProgramOutcome runProgram(const ProgramRun& run) {
   std::string stdoutPath = (run.scratchDirectory / "stdout").string();
   std::string stderrPath = (run.scratchDirectory / "stderr").string();
 
+  int pipeEnds[2] = {-1, -1};
+  if (run.standardOutput == StandardOutput::Pipe && pipe2(pipeEnds, O_CLOEXEC) != 0) {
+    outcome.failure = std::string("pipe failed: ") + std::strerror(errno);
+    return outcome;
+  }
   pid_t child = fork();
   if (child < 0) {
     outcome.failure = std::string("fork failed: ") + std::strerror(errno);
     return outcome;
   }
   if (child == 0) {
-    becomeProgram(executable.c_str(), argv.data(), envp.data(), workingDirectory.c_str(),
-                  stdoutPath.c_str(), stderrPath.c_str());
+    becomeProgram(run, executable.c_str(), argv.data(), envp.data(), workingDirectory.c_str(),
+                  stdoutPath.c_str(), stderrPath.c_str(), pipeEnds[1]);
+  }
+  if (run.standardOutput == StandardOutput::Pipe) {
+    close(pipeEnds[1]);
+    outcome.standardOutput = readThenGoAway(pipeEnds[0], run.pipeBytesRead);
   }
   int waitStatus = 0;
   while (waitpid(child, &waitStatus, 0) < 0) {
@@ -88,7 +141,9 @@ ProgramOutcome runProgram(const ProgramRun& run) {
   } else if (WIFSIGNALED(waitStatus)) {
     outcome.signal = WTERMSIG(waitStatus);
   }
-  outcome.standardOutput = readWholeFile(stdoutPath);
+  if (run.standardOutput == StandardOutput::File) {
+    outcome.standardOutput = readWholeFile(stdoutPath);
+  }
   outcome.standardError = readWholeFile(stderrPath);
   return outcome;
 }

@@ -9,12 +9,23 @@
 
 namespace kvn::e2e {
 
+// Where the program's standard output goes.
+enum class StandardOutput {
+  File,    // a file in the scratch directory, taken whole
+  Full,    // /dev/full: every write fails, the disk is full
+  Closed,  // no descriptor at all
+  Pipe,    // a pipe whose reader takes pipeBytesRead bytes, then goes away
+};
+
 struct ProgramRun {
   std::filesystem::path executable;
   std::vector<std::string> argumentVector;  // argv[0] included
   std::vector<std::string> environment;     // "NAME=VALUE", the whole environment
   std::filesystem::path workingDirectory;
   std::filesystem::path scratchDirectory;  // receives the captured output files
+  StandardOutput standardOutput = StandardOutput::File;
+  std::size_t pipeBytesRead = 0;
+  bool brokenPipeIgnored = false;  // the program starts with SIGPIPE ignored
 };
 
 struct ProgramOutcome {
@@ -22,13 +33,18 @@ struct ProgramOutcome {
   bool exited = false;  // false when a signal ended it
   int exitStatus = -1;
   int signal = 0;
-  std::string standardOutput;
+  std::string standardOutput;  // empty for Full and Closed; what the reader took for Pipe
   std::string standardError;
 };
 
-// Standard input is /dev/null; standard output and error go to files in the
-// scratch directory, so output of any size is taken without blocking.
+// Standard input is /dev/null; standard error goes to a file in the scratch
+// directory, and so does standard output unless the run says otherwise, so
+// output of any size is taken without blocking. SIGPIPE starts at its default
+// unless the run says it is ignored.
 ProgramOutcome runProgram(const ProgramRun& run);
+
+// The bytes of a file; empty when it cannot be read.
+std::string readWholeFile(const std::filesystem::path& path);
 
 }  // namespace kvn::e2e
 

@@ -1,0 +1,44 @@
+#include "kvnshow/standard_output.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include "kvnprogram/output_failure.h"
+#include "kvnshow/kvn_show_app.h"
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+namespace kvn {
+
+void reserveStandardDescriptors() {
+#ifndef _WIN32
+  const int modes[] = {O_RDONLY, O_RDONLY, O_WRONLY};  // input, output, error
+  for (int descriptor = 0; descriptor < 3; ++descriptor) {
+    if (fcntl(descriptor, F_GETFD) == -1 && errno == EBADF) {
+      // The lowest free number is this one, since it is closed.
+      // NOLINTNEXTLINE(cppcoreguidelines-pro-type-vararg,hicpp-vararg): open(2) is variadic
+      const int placeholder = open("/dev/null", modes[descriptor]);
+      (void)placeholder;
+    }
+  }
+#endif
+}
+
+int finishStandardOutput(int status) {
+  flushOutput(stdout);
+  if (std::ferror(stdout) == 0) {
+    return status;
+  }
+  // Standard output is what failed, so this is the one line the program
+  // ever writes to standard error.
+  std::fprintf(stderr, "kvnshow: can't write to standard output: %s\n",
+               std::strerror(firstOutputError()));
+  std::fflush(stderr);
+  return kExitOutputFailed;
+}
+
+}  // namespace kvn

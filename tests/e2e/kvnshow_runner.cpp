@@ -1,0 +1,113 @@
+#include "e2e/kvnshow_runner.h"
+
+#include <stdlib.h>  // mkdtemp
+
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+#include <system_error>
+
+namespace kvn::e2e {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kProgram = KVN_E2E_PROGRAM;
+const fs::path kFakeSleepLibrary = KVN_E2E_FAKE_SLEEP_LIBRARY;
+
+// The program's whole environment: the defaults, then the run's own settings.
+std::vector<std::string> environmentFor(const KvnshowRun& run, const fs::path& pauseLog,
+                                        const fs::path& callTrace) {
+  std::vector<std::pair<std::string, std::string>> settings = {
+      {"PATH", "/usr/bin:/bin"},
+      {"KVNSIM_SERVERS", serversDirectory().filename().string()},
+      {"LD_PRELOAD", kFakeSleepLibrary.string()},
+      {"KVN_FAKE_SLEEP_LOG", pauseLog.string()},
+      {"KVNSIM_TRACE", callTrace.string()},
+      {"TZ", "UTC"},
+  };
+  for (const auto& [name, value] : run.environment) {
+    auto same = std::find_if(settings.begin(), settings.end(),
+                             [&name = name](const auto& setting) { return setting.first == name; });
+    if (same == settings.end()) {
+      settings.emplace_back(name, value);
+    } else {
+      same->second = value;
+    }
+  }
+  std::vector<std::string> environment;
+  environment.reserve(settings.size());
+  for (const auto& [name, value] : settings) {
+    environment.push_back(name);
+    environment.back().append("=").append(value);
+  }
+  return environment;
+}
+
+}  // namespace
+
+const fs::path& casesDirectory() {
+  static const fs::path directory = KVN_E2E_CASES_DIR;
+  return directory;
+}
+
+const fs::path& serversDirectory() {
+  static const fs::path directory = KVN_E2E_SERVERS_DIR;
+  return directory;
+}
+
+ScratchDirectory::ScratchDirectory() {
+  std::string pattern = (fs::temp_directory_path() / "kvnshow_e2e_XXXXXX").string();
+  if (mkdtemp(pattern.data()) != nullptr) {
+    path_ = pattern;
+  }
+}
+
+ScratchDirectory::~ScratchDirectory() {
+  std::error_code ignored;
+  if (!path_.empty()) {
+    fs::remove_all(path_, ignored);
+  }
+}
+
+KvnshowOutcome runKvnshow(const KvnshowRun& run) {
+  KvnshowOutcome outcome;
+  if (!fs::is_regular_file(kProgram) || !fs::is_regular_file(kFakeSleepLibrary)) {
+    outcome.program.failure =
+        "not built: " + kProgram.string() + " or " + kFakeSleepLibrary.string();
+    return outcome;
+  }
+  ScratchDirectory scratch;
+  if (scratch.path().empty()) {
+    outcome.program.failure = "cannot create a scratch folder";
+    return outcome;
+  }
+  const fs::path pauseLog = scratch.path() / "pauses.log";
+  const fs::path callTrace = scratch.path() / "calls.log";
+
+  ProgramRun program;
+  program.executable = kProgram;
+  program.argumentVector.push_back(run.programName.value_or(kProgram.string()));
+  program.argumentVector.insert(program.argumentVector.end(), run.arguments.begin(),
+                                run.arguments.end());
+  program.environment = environmentFor(run, pauseLog, callTrace);
+  program.workingDirectory = run.workingDirectory.value_or(serversDirectory().parent_path());
+  program.scratchDirectory = scratch.path();
+  program.standardOutput = run.standardOutput;
+  program.pipeBytesRead = run.pipeBytesRead;
+  program.brokenPipeIgnored = run.brokenPipeIgnored;
+  outcome.program = runProgram(program);
+
+  std::string pauseProblem;
+  outcome.pauses = parseEventLog(readWholeFile(pauseLog), pauseProblem);
+  std::string callProblem;
+  outcome.calls = parseEventLog(readWholeFile(callTrace), callProblem);
+  if (!pauseProblem.empty()) {
+    outcome.logProblem = "pause log: " + pauseProblem;
+  } else if (!callProblem.empty()) {
+    outcome.logProblem = "library call trace: " + callProblem;
+  }
+  return outcome;
+}
+
+}  // namespace kvn::e2e

@@ -1,0 +1,68 @@
+// Runs the built kvnshow as every end-to-end test does: the default
+// environment (README.md beside this file), the fake sleep preloaded, its
+// pauses and its client library calls logged, output captured in a scratch
+// folder.
+#ifndef KVN_TESTS_E2E_KVNSHOW_RUNNER_H
+#define KVN_TESTS_E2E_KVNSHOW_RUNNER_H
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "e2e/output_events.h"
+#include "e2e/program_run.h"
+
+namespace kvn::e2e {
+
+// The folder of the case files, and the folder of the server descriptions;
+// the program runs in the folder above the descriptions and finds them through
+// a relative KVNSIM_SERVERS, so texts that name a description file are the
+// same on every machine.
+const std::filesystem::path& casesDirectory();
+const std::filesystem::path& serversDirectory();
+
+// A fresh folder, removed with the object; its path is empty when it could
+// not be made.
+class ScratchDirectory {
+ public:
+  ScratchDirectory();
+  ~ScratchDirectory();
+  ScratchDirectory(const ScratchDirectory&) = delete;
+  ScratchDirectory& operator=(const ScratchDirectory&) = delete;
+  ScratchDirectory(ScratchDirectory&&) = delete;
+  ScratchDirectory& operator=(ScratchDirectory&&) = delete;
+
+  [[nodiscard]] const std::filesystem::path& path() const { return path_; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+struct KvnshowRun {
+  std::vector<std::string> arguments;      // after the program name
+  std::optional<std::string> programName;  // argv[0]; the program's path when not given
+  std::vector<std::pair<std::string, std::string>> environment;  // set over the defaults
+  // Where the program runs: by default the folder above the descriptions. A
+  // test that writes its own descriptions runs in a folder of its own that
+  // holds them in servers/.
+  std::optional<std::filesystem::path> workingDirectory;
+  StandardOutput standardOutput = StandardOutput::File;
+  std::size_t pipeBytesRead = 0;
+  bool brokenPipeIgnored = false;
+};
+
+struct KvnshowOutcome {
+  ProgramOutcome program;
+  std::vector<OutputEvent> pauses;  // one per requested pause, its milliseconds
+  std::vector<OutputEvent> calls;   // one per client library call, its name
+  std::string logProblem;           // a malformed pause log or call trace
+};
+
+// Runs the program once; a failure to run it at all is in program.failure.
+KvnshowOutcome runKvnshow(const KvnshowRun& run);
+
+}  // namespace kvn::e2e
+
+#endif  // KVN_TESTS_E2E_KVNSHOW_RUNNER_H

@@ -1,0 +1,133 @@
+// Runs whose standard output cannot be written: a full disk, a closed
+// descriptor, a reader that goes away. None may pass for a success; each
+// still releases the list and disconnects, unless the broken pipe ends it as
+// it ends any Unix filter.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <csignal>
+#include <string>
+#include <vector>
+
+#include "e2e/kvnshow_runner.h"
+#include "e2e/output_diff.h"
+
+namespace kvn::e2e {
+namespace {
+
+constexpr int kOutputFailed = 5;
+constexpr char kFirstLine[] = "KvnShow - List faxes on a Kavrin server\n";
+// listing-generated serves 3000 faxes; listed verbosely they are megabytes,
+// far more than a pipe holds, so a reader that goes away is noticed mid-list.
+const std::vector<std::string> kLongListing = {"-s", "listing-generated", "-u", "GEN", "-a", "-v"};
+constexpr long kGeneratedFaxes = 3000;
+
+struct OutputFailureCase {
+  const char* name;
+  std::vector<std::string> arguments;
+  StandardOutput standardOutput;
+  bool brokenPipeIgnored;
+  // The one line on standard error; empty when SIGPIPE is to end the run.
+  const char* errorLine;
+  bool connected;
+  bool fetchesList;
+};
+
+std::ostream& operator<<(std::ostream& out, const OutputFailureCase& testCase) {
+  return out << testCase.name;
+}
+
+const OutputFailureCase kCases[] = {
+    {"listing_to_full_disk", kLongListing, StandardOutput::Full, false,
+     "kvnshow: can't write to standard output: No space left on device\n", true, true},
+    {"listing_to_closed_descriptor", kLongListing, StandardOutput::Closed, false,
+     "kvnshow: can't write to standard output: Bad file descriptor\n", true, true},
+    {"usage_to_full_disk",
+     {},
+     StandardOutput::Full,
+     false,
+     "kvnshow: can't write to standard output: No space left on device\n",
+     false,
+     false},
+    {"failed_connection_to_closed_descriptor",
+     {"-s", "never-answers", "-u", "ALICE"},
+     StandardOutput::Closed,
+     false,
+     "kvnshow: can't write to standard output: Bad file descriptor\n",
+     false,
+     false},
+    {"unknown_user_to_full_disk",
+     {"-s", "normal", "-u", "NOBODY"},
+     StandardOutput::Full,
+     false,
+     "kvnshow: can't write to standard output: No space left on device\n",
+     true,
+     false},
+    {"empty_list_to_full_disk",
+     {"-s", "listing-empty", "-u", "EMPTY"},
+     StandardOutput::Full,
+     false,
+     "kvnshow: can't write to standard output: No space left on device\n",
+     true,
+     true},
+    {"reader_goes_away", kLongListing, StandardOutput::Pipe, false, "", true, true},
+    {"reader_goes_away_with_broken_pipe_ignored", kLongListing, StandardOutput::Pipe, true,
+     "kvnshow: can't write to standard output: Broken pipe\n", true, true},
+};
+
+long countCalls(const std::vector<OutputEvent>& calls, const std::string& name) {
+  return std::count_if(calls.begin(), calls.end(),
+                       [&name](const OutputEvent& call) { return call.what == name; });
+}
+
+class OutputFailureTest : public testing::TestWithParam<OutputFailureCase> {};
+
+TEST_P(OutputFailureTest, IsReportedAndEndsTheRunCleanly) {
+  const OutputFailureCase& testCase = GetParam();
+  KvnshowRun run;
+  run.arguments = testCase.arguments;
+  run.standardOutput = testCase.standardOutput;
+  run.pipeBytesRead = sizeof kFirstLine - 1;
+  run.brokenPipeIgnored = testCase.brokenPipeIgnored;
+  const KvnshowOutcome ran = runKvnshow(run);
+  const ProgramOutcome& outcome = ran.program;
+  ASSERT_TRUE(outcome.failure.empty()) << outcome.failure;
+  // The call trace is a file the library opens: it must not have received the
+  // program's output in place of a closed standard output.
+  EXPECT_EQ(ran.logProblem, "");
+  ASSERT_FALSE(ran.calls.empty()) << "the client library traced no call";
+
+  if (testCase.standardOutput == StandardOutput::Pipe) {
+    EXPECT_EQ(outcome.standardOutput, kFirstLine);
+  }
+  if (*testCase.errorLine == '\0') {
+    ASSERT_FALSE(outcome.exited) << "exited with status " << outcome.exitStatus;
+    EXPECT_EQ(outcome.signal, SIGPIPE);
+    EXPECT_EQ(outcome.standardError, "");
+    return;
+  }
+  ASSERT_TRUE(outcome.exited) << "ended by signal " << outcome.signal;
+  EXPECT_EQ(outcome.exitStatus, kOutputFailed);
+  EXPECT_EQ(outcome.standardError, testCase.errorLine)
+      << "standard error: " << visibleBytes(outcome.standardError);
+
+  if (testCase.connected) {
+    EXPECT_EQ(ran.calls.back().what, "KvnCloseServerHandle") << "the run must end disconnected";
+  } else {
+    EXPECT_EQ(countCalls(ran.calls, "KvnCloseServerHandle"), 0);
+  }
+  EXPECT_EQ(countCalls(ran.calls, "KvnGetFaxList"), testCase.fetchesList ? 1 : 0);
+  if (testCase.fetchesList) {
+    EXPECT_EQ(countCalls(ran.calls, "KvnCloseListHandle"), 1) << "the list must be released";
+    // Nobody reads the rest of a long list, so it is not walked to its end.
+    EXPECT_LT(countCalls(ran.calls, "KvnListGetNextElementPtr"), kGeneratedFaxes - 1);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(, OutputFailureTest, testing::ValuesIn(kCases),
+                         [](const testing::TestParamInfo<OutputFailureCase>& info) {
+                           return std::string(info.param.name);
+                         });
+
+}  // namespace
+}  // namespace kvn::e2e
