@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <numeric>
 #include <string>
 #include <vector>
 
@@ -79,8 +80,10 @@ TEST(HostileInputTest, HostTextOf100000Characters) {
   expected += "Connecting to Kavrin server: " + host + "\n";
   const std::string errorText = ("Kavrin server not found: " + host).substr(0, kErrorTextShown);
   for (int attempt = 1; attempt <= 5; ++attempt) {
-    expected += "Connect(" + std::to_string(attempt) + ") to Kavrin server: " + host + "\n";
-    expected += "Connect failed to Kavrin server: " + host + ", error 11001: " + errorText + "\n";
+    expected.append("Connect(").append(std::to_string(attempt)).append(") to Kavrin server: ");
+    expected.append(host).append("\n");
+    expected.append("Connect failed to Kavrin server: ").append(host).append(", error 11001: ");
+    expected.append(errorText).append("\n");
   }
   expected += "Can't connect to Kavrin server after 5 tries: " + host + "\n";
   expectOutcome(runKvnshow(run), 1, std::vector<std::string>(5, "10000"), expected);
@@ -119,7 +122,7 @@ TEST(HostileInputTest, TenThousandPatterns) {
 TEST(HostileInputTest, PatternOf10000Stars) {
   const E2eCase everyFax = loadCase("listing/no_pattern_selects_every_fax");
   KvnshowRun run = runOf(everyFax);
-  run.arguments.push_back(std::string(10000, '*'));
+  run.arguments.emplace_back(10000, '*');
   expectOutcome(runKvnshow(run), everyFax.exitStatus, everyFax.pauses, everyFax.expectedStdout);
 
   // Stars before a last character still select by that character.
@@ -225,6 +228,12 @@ class EveryByteTest : public testing::Test {
     return runKvnshow(run);
   }
 
+  static std::vector<int> everyFax() {
+    std::vector<int> every(kFaxes);
+    std::iota(every.begin(), every.end(), 0);
+    return every;
+  }
+
   // The whole output of a listing of the faxes numbered in listed.
   [[nodiscard]] std::string expectedListing(const std::vector<int>& listed) const {
     std::string expected = kBanner;
@@ -263,11 +272,7 @@ class EveryByteTest : public testing::Test {
 };
 
 TEST_F(EveryByteTest, UniqueIdsAreShownAsTheyAre) {
-  std::vector<int> every;
-  for (int fax = 0; fax < kFaxes; ++fax) {
-    every.push_back(fax);
-  }
-  expectOutcome(list({"*"}), 0, {}, expectedListing(every));
+  expectOutcome(list({"*"}), 0, {}, expectedListing(everyFax()));
 }
 
 // Each unique-ID as a pattern selects its own fax, '*' and '?' among its bytes
@@ -295,11 +300,7 @@ TEST_F(EveryByteTest, EveryByteInPatterns) {
   for (int byte = 1; byte <= 255; ++byte) {
     patterns.push_back("*" + std::string(1, static_cast<char>(byte)) + "*");
   }
-  std::vector<int> every;
-  for (int fax = 0; fax < kFaxes; ++fax) {
-    every.push_back(fax);
-  }
-  expectOutcome(list(patterns), 0, {}, expectedListing(every));
+  expectOutcome(list(patterns), 0, {}, expectedListing(everyFax()));
 }
 
 }  // namespace

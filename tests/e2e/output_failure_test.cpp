@@ -24,11 +24,11 @@ constexpr long kGeneratedFaxes = 3000;
 
 struct OutputFailureCase {
   const char* name;
+  // The one line on standard error; empty when SIGPIPE is to end the run.
+  const char* errorLine;
   std::vector<std::string> arguments;
   StandardOutput standardOutput;
   bool brokenPipeIgnored;
-  // The one line on standard error; empty when SIGPIPE is to end the run.
-  const char* errorLine;
   bool connected;
   bool fetchesList;
 };
@@ -38,41 +38,43 @@ std::ostream& operator<<(std::ostream& out, const OutputFailureCase& testCase) {
 }
 
 const OutputFailureCase kCases[] = {
-    {"listing_to_full_disk", kLongListing, StandardOutput::Full, false,
-     "kvnshow: can't write to standard output: No space left on device\n", true, true},
-    {"listing_to_closed_descriptor", kLongListing, StandardOutput::Closed, false,
-     "kvnshow: can't write to standard output: Bad file descriptor\n", true, true},
+    {"listing_to_full_disk", "kvnshow: can't write to standard output: No space left on device\n",
+     kLongListing, StandardOutput::Full, false, true, true},
+    {"listing_to_closed_descriptor",
+     "kvnshow: can't write to standard output: Bad file descriptor\n", kLongListing,
+     StandardOutput::Closed, false, true, true},
     {"usage_to_full_disk",
+     "kvnshow: can't write to standard output: No space left on device\n",
      {},
      StandardOutput::Full,
      false,
-     "kvnshow: can't write to standard output: No space left on device\n",
      false,
      false},
     {"failed_connection_to_closed_descriptor",
+     "kvnshow: can't write to standard output: Bad file descriptor\n",
      {"-s", "never-answers", "-u", "ALICE"},
      StandardOutput::Closed,
      false,
-     "kvnshow: can't write to standard output: Bad file descriptor\n",
      false,
      false},
     {"unknown_user_to_full_disk",
+     "kvnshow: can't write to standard output: No space left on device\n",
      {"-s", "normal", "-u", "NOBODY"},
      StandardOutput::Full,
      false,
-     "kvnshow: can't write to standard output: No space left on device\n",
      true,
      false},
     {"empty_list_to_full_disk",
+     "kvnshow: can't write to standard output: No space left on device\n",
      {"-s", "listing-empty", "-u", "EMPTY"},
      StandardOutput::Full,
      false,
-     "kvnshow: can't write to standard output: No space left on device\n",
      true,
      true},
-    {"reader_goes_away", kLongListing, StandardOutput::Pipe, false, "", true, true},
-    {"reader_goes_away_with_broken_pipe_ignored", kLongListing, StandardOutput::Pipe, true,
-     "kvnshow: can't write to standard output: Broken pipe\n", true, true},
+    {"reader_goes_away", "", kLongListing, StandardOutput::Pipe, false, true, true},
+    {"reader_goes_away_with_broken_pipe_ignored",
+     "kvnshow: can't write to standard output: Broken pipe\n", kLongListing, StandardOutput::Pipe,
+     true, true, true},
 };
 
 long countCalls(const std::vector<OutputEvent>& calls, const std::string& name) {
@@ -124,7 +126,7 @@ TEST_P(OutputFailureTest, IsReportedAndEndsTheRunCleanly) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(, OutputFailureTest, testing::ValuesIn(kCases),
+INSTANTIATE_TEST_SUITE_P(Runs, OutputFailureTest, testing::ValuesIn(kCases),
                          [](const testing::TestParamInfo<OutputFailureCase>& info) {
                            return std::string(info.param.name);
                          });
