@@ -2,6 +2,9 @@
 // compares its standard output, exit status and requested pauses with the case,
 // and its standard error with nothing. The test of a case is <theme>.<name>.
 //
+// Built with KVN_E2E_WINE, it runs the Windows build's kvnshow_fake_sleep.exe
+// under Wine instead (README.md beside this file says what differs there).
+//
 // With KVN_UPDATE_GOLDEN=1 in the environment, each case file's expected output
 // is replaced by what the program wrote; the other checks still apply.
 #include <gtest/gtest.h>
@@ -21,6 +24,8 @@
 #include "e2e/output_events.h"
 #include "e2e/output_mask.h"
 #include "e2e/program_run.h"
+#include "e2e/text_mode_output.h"
+#include "e2e/windows_arguments.h"
 
 namespace kvn::e2e {
 namespace {
@@ -28,7 +33,19 @@ namespace {
 namespace fs = std::filesystem;
 
 const fs::path kProgram = KVN_E2E_PROGRAM;
+#if defined(KVN_E2E_WINE)
+// The Windows program is started by Wine. Its stand-in for Sleep is linked in
+// (tests/windows), so nothing is preloaded.
+constexpr bool kUnderWine = true;
+const fs::path kWine = KVN_E2E_WINE;
+const fs::path kWinePrefix = KVN_E2E_WINE_PREFIX;
+const fs::path kFakeSleepLibrary;
+#else
+constexpr bool kUnderWine = false;
+const fs::path kWine;
+const fs::path kWinePrefix;
 const fs::path kFakeSleepLibrary = KVN_E2E_FAKE_SLEEP_LIBRARY;
+#endif
 const fs::path kCasesDirectory = KVN_E2E_CASES_DIR;
 // The program runs in the folder above the server descriptions and finds them
 // through a relative KVNSIM_SERVERS, so texts that name a description file are
@@ -63,12 +80,23 @@ std::vector<std::string> environmentFor(const E2eCase& testCase, const fs::path&
   std::vector<std::pair<std::string, std::string>> settings = {
       {"PATH", "/usr/bin:/bin"},
       {"KVNSIM_SERVERS", kServersDirectory.filename().string()},
-      {"LD_PRELOAD", kFakeSleepLibrary.string()},
       {"KVN_FAKE_SLEEP_LOG", pauseLog.string()},
       {"KVNSIM_TRACE", callTrace.string()},
       {"TZ", "UTC"},
   };
-  for (const auto& [name, value] : testCase.environment) {
+  if (kUnderWine) {
+    settings.emplace_back("WINEPREFIX", kWinePrefix.string());
+    settings.emplace_back("WINEDEBUG", "-all");
+    settings.emplace_back("LANG", "C.UTF-8");  // Wine reads the arguments as UTF-8
+  } else {
+    settings.emplace_back("LD_PRELOAD", kFakeSleepLibrary.string());
+  }
+  std::vector<std::pair<std::string, std::string>> overrides = testCase.environment;
+  if (kUnderWine) {
+    overrides.insert(overrides.end(), testCase.windowsEnvironment.begin(),
+                     testCase.windowsEnvironment.end());
+  }
+  for (const auto& [name, value] : overrides) {
     auto same = std::find_if(settings.begin(), settings.end(),
                              [&name = name](const auto& setting) { return setting.first == name; });
     if (same == settings.end()) {
@@ -119,7 +147,8 @@ class CaseTest : public testing::Test {
     ASSERT_TRUE(parsed.error.empty()) << caseFile_.string() << ": " << parsed.error;
     const E2eCase& testCase = parsed.testCase;
     ASSERT_TRUE(fs::is_regular_file(kProgram)) << "not built: " << kProgram;
-    ASSERT_TRUE(fs::is_regular_file(kFakeSleepLibrary)) << "not built: " << kFakeSleepLibrary;
+    ASSERT_TRUE(kUnderWine || fs::is_regular_file(kFakeSleepLibrary))
+        << "not built: " << kFakeSleepLibrary;
     ScratchDirectory scratch;
     ASSERT_FALSE(scratch.path().empty()) << "cannot create a scratch folder";
     fs::path pauseLog = scratch.path() / "pauses.log";
@@ -127,13 +156,28 @@ class CaseTest : public testing::Test {
 
     ProgramRun run;
     run.executable = kProgram;
-    run.argumentVector.push_back(testCase.programName.value_or(kProgram.string()));
-    run.argumentVector.insert(run.argumentVector.end(), testCase.arguments.begin(),
-                              testCase.arguments.end());
+    if (kUnderWine) {
+      // Wine gives the program its own path as argv[0]; a case's argv0 cannot apply.
+      run.executable = kWine;
+      run.argumentVector = {kWine.string(), kProgram.string()};
+      for (const std::string& argument : testCase.arguments) {
+        run.argumentVector.push_back(utf8FromCodePage1252(argument));
+      }
+    } else {
+      run.argumentVector.push_back(testCase.programName.value_or(kProgram.string()));
+      run.argumentVector.insert(run.argumentVector.end(), testCase.arguments.begin(),
+                                testCase.arguments.end());
+    }
     run.environment = environmentFor(testCase, pauseLog, callTrace);
     run.workingDirectory = kServersDirectory.parent_path();
     run.scratchDirectory = scratch.path();
     ProgramOutcome outcome = runProgram(run);
+    const std::string written = outcome.standardOutput;
+    if (kUnderWine) {
+      UntranslatedOutput untranslated = undoTextMode(written);
+      EXPECT_EQ(untranslated.problem, "") << "standard output in text mode";
+      outcome.standardOutput = std::move(untranslated.bytes);
+    }
 
     std::string command = "kvnshow";
     for (const std::string& argument : testCase.arguments) {
@@ -147,7 +191,10 @@ class CaseTest : public testing::Test {
     EXPECT_TRUE(outcome.standardError.empty())
         << "standard error must stay empty, got " << visibleBytes(outcome.standardError);
     std::string logProblem;
-    const std::vector<OutputEvent> logged = parseEventLog(readWholeFile(pauseLog), logProblem);
+    std::vector<OutputEvent> logged = parseEventLog(readWholeFile(pauseLog), logProblem);
+    if (kUnderWine) {
+      logged = untranslatedOffsets(written, std::move(logged));
+    }
     EXPECT_EQ(logProblem, "") << "pause log";
     std::vector<std::string> pauses;
     pauses.reserve(logged.size());
@@ -157,13 +204,25 @@ class CaseTest : public testing::Test {
     EXPECT_EQ(pauses, testCase.pauses) << "requested pauses (ms): expected "
                                        << joined(testCase.pauses) << ", actual " << joined(pauses);
     EXPECT_EQ(checkPausesFollowFlushedFailures(outcome.standardOutput, logged), "");
-    const std::vector<OutputEvent> calls = parseEventLog(readWholeFile(callTrace), logProblem);
+    std::vector<OutputEvent> calls = parseEventLog(readWholeFile(callTrace), logProblem);
+    if (kUnderWine) {
+      calls = untranslatedOffsets(written, std::move(calls));
+    }
     EXPECT_EQ(logProblem, "") << "library call trace";
     EXPECT_FALSE(calls.empty()) << "the client library traced no call";
     EXPECT_EQ(checkCallsFollowFlushedLines(outcome.standardOutput, calls), "");
 
     std::string actualStdout = maskOutput(outcome.standardOutput, testCase.masks);
     const char* update = std::getenv("KVN_UPDATE_GOLDEN");
+    if (kUnderWine) {
+      // The case files keep the Linux output; differences are stated in them.
+      std::string problem;
+      const std::string expected = expectedUnderWindows(testCase, problem);
+      EXPECT_EQ(problem, "");
+      std::string difference = describeFirstDifference(expected, actualStdout);
+      EXPECT_TRUE(difference.empty()) << difference;
+      return;
+    }
     if (update != nullptr && std::string(update) == "1") {
       std::ofstream(caseFile_, std::ios::binary | std::ios::trunc)
           << testCase.header << actualStdout;
