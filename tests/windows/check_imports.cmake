@@ -2,6 +2,7 @@
 # kvnshow.exe and kvnshow_fake_sleep.exe import every name listed in the
 # module-definition file DEFINITIONS from KVWIN32.dll and nothing else from it;
 # kvnshow.exe imports Sleep from KERNEL32.dll, the test copy does not.
+# PROGRAMS, when given, limits the check to those programs.
 
 # The import table of program, as a list of "<DLL>:<name>".
 function(imports_of program result)
@@ -37,7 +38,10 @@ if(NOT count EQUAL 13)
 endif()
 list(SORT expected)
 
-foreach(program kvnshow.exe kvnshow_fake_sleep.exe)
+if(NOT PROGRAMS)
+  set(PROGRAMS kvnshow.exe kvnshow_fake_sleep.exe)
+endif()
+foreach(program IN LISTS PROGRAMS)
   imports_of(${BUILD_DIR}/${program} imports)
   set(from_library ${imports})
   list(FILTER from_library INCLUDE REGEX "^KVWIN32\\.DLL:")
