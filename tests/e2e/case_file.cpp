@@ -44,8 +44,7 @@ std::string readHeaderLine(std::string_view line, E2eCase& testCase, bool& statu
   }
   std::string key(trimBlanks(line.substr(0, colon)));
   std::string_view value = line.substr(colon + 1);
-  bool repeatable =
-      key == "env" || key == "mask" || key == "windows-env" || key == "windows-line";
+  bool repeatable = key == "env" || key == "mask" || key == "windows-env" || key == "windows-line";
   if (!repeatable && std::find(keysSeen.begin(), keysSeen.end(), key) != keysSeen.end()) {
     return "\"" + key + ":\" given twice";
   }

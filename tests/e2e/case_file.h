@@ -24,8 +24,8 @@ struct E2eCase {
   // environment, and whole expected lines replaced by what that runtime writes.
   std::vector<std::pair<std::string, std::string>> windowsEnvironment;
   std::vector<std::pair<std::string, std::string>> windowsLines;
-  std::string header;               // the file up to and including the separator line
-  std::string expectedStdout;       // every byte after the separator line
+  std::string header;          // the file up to and including the separator line
+  std::string expectedStdout;  // every byte after the separator line
 };
 
 struct ParsedCase {

@@ -10,8 +10,8 @@ UntranslatedOutput undoTextMode(const std::string& written) {
       continue;  // the LF that follows is kept
     }
     if (written[i] == '\n' && (i == 0 || written[i - 1] != '\r') && result.problem.empty()) {
-      result.problem = "a line end without its CR at byte " + std::to_string(i) +
-                       ": not written in text mode";
+      result.problem =
+          "a line end without its CR at byte " + std::to_string(i) + ": not written in text mode";
     }
     result.bytes.push_back(written[i]);
   }
