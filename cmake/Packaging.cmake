@@ -1,7 +1,5 @@
 # Installation in the usual places and the packages made from it: a .deb on
 # Linux, a .zip of kvnshow.exe and KVWIN32.dll from the windows preset.
-include(GNUInstallDirs)
-
 install(TARGETS kvnshow RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 if(TARGET KVWIN32 AND NOT KVN_VENDOR_LIBRARY)
   # On Windows the DLL is a runtime file and goes beside kvnshow.exe, where

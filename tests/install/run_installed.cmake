@@ -1,22 +1,22 @@
-# Installs BUILD_DIR into a fresh PREFIX with cmake --install and runs the
-# installed kvnshow against the demo server, with no library path set: it must
-# find the installed client library through its runtime path, end with status
-# 0, list alice's eleven faxes and write nothing on standard error. The manual
-# page must be installed too.
+# Installs BUILD_DIR into a fresh PREFIX with cmake --install (BINDIR, LIBDIR
+# and MANDIR relative to it) and runs the installed kvnshow against the demo
+# server, with no library path set: it must find the installed client library
+# through its runtime path, end with status 0, list alice's eleven faxes and
+# write nothing on standard error. The manual page must be installed too.
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
                 RESULT_VARIABLE status OUTPUT_QUIET)
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "cmake --install failed with ${status}")
 endif()
-foreach(file bin/kvnshow lib/libKVWIN32.so share/man/man1/kvnshow.1)
+foreach(file ${BINDIR}/kvnshow ${LIBDIR}/libKVWIN32.so ${MANDIR}/man1/kvnshow.1)
   if(NOT EXISTS ${PREFIX}/${file})
     message(FATAL_ERROR "not installed: ${file}")
   endif()
 endforeach()
 execute_process(
   COMMAND ${CMAKE_COMMAND} -E env --unset=LD_LIBRARY_PATH TZ=UTC
-          ${PREFIX}/bin/kvnshow -s demo -u alice
+          ${PREFIX}/${BINDIR}/kvnshow -s demo -u alice
   OUTPUT_VARIABLE output
   ERROR_VARIABLE errors
   RESULT_VARIABLE status)
