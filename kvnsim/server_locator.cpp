@@ -30,7 +30,9 @@ DescriptionSource locateServer(std::string_view host, const char* serversFolder)
     const std::filesystem::path candidate =
         std::filesystem::path(serversFolder) / (std::string(host) + ".json");
     if (isFile(candidate)) {
-      return {DescriptionSource::Kind::kFile, candidate.string()};
+      // With '/' between the parts on every system, so that the messages that
+      // name the file read the same on Windows.
+      return {DescriptionSource::Kind::kFile, candidate.generic_string()};
     }
   }
   return {};

@@ -44,7 +44,7 @@ std::string readHeaderLine(std::string_view line, E2eCase& testCase, bool& statu
   }
   std::string key(trimBlanks(line.substr(0, colon)));
   std::string_view value = line.substr(colon + 1);
-  bool repeatable = key == "env" || key == "mask";
+  bool repeatable = key == "env" || key == "mask" || key == "windows-env" || key == "windows-line";
   if (!repeatable && std::find(keysSeen.begin(), keysSeen.end(), key) != keysSeen.end()) {
     return "\"" + key + ":\" given twice";
   }
@@ -74,13 +74,19 @@ std::string readHeaderLine(std::string_view line, E2eCase& testCase, bool& statu
       return "argv0 takes one word";
     }
     testCase.programName = words.front();
-  } else if (key == "env") {
+  } else if (key == "env" || key == "windows-env") {
     std::size_t equals = words.size() == 1 ? words.front().find('=') : std::string::npos;
     if (equals == std::string::npos || equals == 0) {
-      return "env takes one word NAME=VALUE";
+      return key + " takes one word NAME=VALUE";
     }
-    testCase.environment.emplace_back(words.front().substr(0, equals),
-                                      words.front().substr(equals + 1));
+    (key == "env" ? testCase.environment : testCase.windowsEnvironment)
+        .emplace_back(words.front().substr(0, equals), words.front().substr(equals + 1));
+  } else if (key == "windows-line") {
+    if (words.size() != 2 || words.front().find('\n') != std::string::npos ||
+        words.back().find('\n') != std::string::npos) {
+      return "windows-line takes two words, each one line without its line end";
+    }
+    testCase.windowsLines.emplace_back(words.front(), words.back());
   } else if (key == "pauses") {
     for (const std::string& pause : words) {
       if (!isPauseText(pause)) {
@@ -136,6 +142,26 @@ ParsedCase parseCaseFile(std::string_view content) {
   testCase.header = std::string(content.substr(0, lineStart));
   testCase.expectedStdout = std::string(content.substr(lineStart));
   return parsed;
+}
+
+std::string expectedUnderWindows(const E2eCase& testCase, std::string& problem) {
+  std::string expected = testCase.expectedStdout;
+  for (const auto& [linuxLine, windowsLine] : testCase.windowsLines) {
+    const std::string whole = linuxLine + "\n";
+    bool found = false;
+    for (std::size_t at = expected.find(whole); at != std::string::npos;
+         at = expected.find(whole, at + 1)) {
+      if (at == 0 || expected[at - 1] == '\n') {
+        expected.replace(at, whole.size(), windowsLine + "\n");
+        found = true;
+        at += windowsLine.size();
+      }
+    }
+    if (!found && problem.empty()) {
+      problem = "windows-line: no expected line \"" + linuxLine + "\"";
+    }
+  }
+  return expected;
 }
 
 }  // namespace kvn::e2e

@@ -20,8 +20,12 @@ struct E2eCase {
   int exitStatus = 0;
   std::vector<std::string> pauses;  // milliseconds of each requested pause, in order
   std::vector<std::string> masks;   // see maskOutput
-  std::string header;               // the file up to and including the separator line
-  std::string expectedStdout;       // every byte after the separator line
+  // Under the Windows C runtime only (the suite under Wine): settings over the
+  // environment, and whole expected lines replaced by what that runtime writes.
+  std::vector<std::pair<std::string, std::string>> windowsEnvironment;
+  std::vector<std::pair<std::string, std::string>> windowsLines;
+  std::string header;          // the file up to and including the separator line
+  std::string expectedStdout;  // every byte after the separator line
 };
 
 struct ParsedCase {
@@ -30,6 +34,11 @@ struct ParsedCase {
 };
 
 ParsedCase parseCaseFile(std::string_view content);
+
+// The expected output with each windows-line replacement made; every line to
+// replace must occur in it as a whole line, else problem names the first that
+// does not.
+std::string expectedUnderWindows(const E2eCase& testCase, std::string& problem);
 
 }  // namespace kvn::e2e
 

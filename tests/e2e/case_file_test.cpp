@@ -72,6 +72,42 @@ TEST(CaseFile, RejectsMalformedHeaders) {
   EXPECT_NE(parseCaseFile("status: 0\nargs \"x\n--- stdout\n").error, "");
 }
 
+TEST(CaseFile, ReadsTheWindowsDifferences) {
+  ParsedCase parsed = parseCaseFile(
+      "status: 0\n"
+      "env: TZ=America/New_York\n"
+      "windows-env: TZ=EST5EDT\n"
+      "windows-line: \"a 1\" \"a 2\"\n"
+      "windows-line: b \"\"\n"
+      "--- stdout\n"
+      "a 1\nb\nxa 1\na 1\n");
+  ASSERT_EQ(parsed.error, "");
+  const E2eCase& testCase = parsed.testCase;
+  using Setting = std::pair<std::string, std::string>;
+  EXPECT_EQ(testCase.environment, (std::vector<Setting>{Setting{"TZ", "America/New_York"}}));
+  EXPECT_EQ(testCase.windowsEnvironment, (std::vector<Setting>{Setting{"TZ", "EST5EDT"}}));
+  std::string problem;
+  // Whole lines only: "xa 1" stays.
+  EXPECT_EQ(expectedUnderWindows(testCase, problem), "a 2\n\nxa 1\na 2\n");
+  EXPECT_EQ(problem, "");
+  EXPECT_EQ(testCase.expectedStdout, "a 1\nb\nxa 1\na 1\n") << "the Linux expectation is kept";
+}
+
+TEST(CaseFile, ReportsAWindowsLineThatIsNotExpected) {
+  ParsedCase parsed = parseCaseFile("status: 0\nwindows-line: a c\n--- stdout\nab\n");
+  ASSERT_EQ(parsed.error, "");
+  std::string problem;
+  EXPECT_EQ(expectedUnderWindows(parsed.testCase, problem), "ab\n");
+  EXPECT_EQ(problem, "windows-line: no expected line \"a\"");
+}
+
+TEST(CaseFile, RejectsMalformedWindowsDifferences) {
+  EXPECT_NE(parseCaseFile("status: 0\nwindows-line: a\n--- stdout\n").error, "");
+  EXPECT_NE(parseCaseFile("status: 0\nwindows-line: a b c\n--- stdout\n").error, "");
+  EXPECT_NE(parseCaseFile("status: 0\nwindows-line: a\\n b\n--- stdout\n").error, "");
+  EXPECT_NE(parseCaseFile("status: 0\nwindows-env: TZ\n--- stdout\n").error, "");
+}
+
 TEST(CaseFile, NamesTheLineOfAnError) {
   EXPECT_EQ(parseCaseFile("status: 0\n# note\nflavour: x\n--- stdout\n").error,
             "line 3: unknown key \"flavour\"");

@@ -7,13 +7,28 @@
 #include <sstream>
 #include <system_error>
 
+#include "e2e/text_mode_output.h"
+#include "e2e/windows_arguments.h"
+
 namespace kvn::e2e {
 namespace {
 
 namespace fs = std::filesystem;
 
 const fs::path kProgram = KVN_E2E_PROGRAM;
+#if defined(KVN_E2E_WINE)
+// The Windows program is started by Wine. Its stand-in for Sleep is linked in
+// (tests/windows), so nothing is preloaded.
+constexpr bool kUnderWine = true;
+const fs::path kWine = KVN_E2E_WINE;
+const fs::path kWinePrefix = KVN_E2E_WINE_PREFIX;
+const fs::path kFakeSleepLibrary;
+#else
+constexpr bool kUnderWine = false;
+const fs::path kWine;
+const fs::path kWinePrefix;
 const fs::path kFakeSleepLibrary = KVN_E2E_FAKE_SLEEP_LIBRARY;
+#endif
 
 // The program's whole environment: the defaults, then the run's own settings.
 std::vector<std::string> environmentFor(const KvnshowRun& run, const fs::path& pauseLog,
@@ -21,12 +36,22 @@ std::vector<std::string> environmentFor(const KvnshowRun& run, const fs::path& p
   std::vector<std::pair<std::string, std::string>> settings = {
       {"PATH", "/usr/bin:/bin"},
       {"KVNSIM_SERVERS", serversDirectory().filename().string()},
-      {"LD_PRELOAD", kFakeSleepLibrary.string()},
       {"KVN_FAKE_SLEEP_LOG", pauseLog.string()},
       {"KVNSIM_TRACE", callTrace.string()},
       {"TZ", "UTC"},
   };
-  for (const auto& [name, value] : run.environment) {
+  if (kUnderWine) {
+    settings.emplace_back("WINEPREFIX", kWinePrefix.string());
+    settings.emplace_back("WINEDEBUG", "-all");
+    settings.emplace_back("LANG", "C.UTF-8");  // Wine reads the arguments as UTF-8
+  } else {
+    settings.emplace_back("LD_PRELOAD", kFakeSleepLibrary.string());
+  }
+  std::vector<std::pair<std::string, std::string>> overrides = run.environment;
+  if (kUnderWine) {
+    overrides.insert(overrides.end(), run.windowsEnvironment.begin(), run.windowsEnvironment.end());
+  }
+  for (const auto& [name, value] : overrides) {
     auto same = std::find_if(settings.begin(), settings.end(),
                              [&name = name](const auto& setting) { return setting.first == name; });
     if (same == settings.end()) {
@@ -45,6 +70,10 @@ std::vector<std::string> environmentFor(const KvnshowRun& run, const fs::path& p
 }
 
 }  // namespace
+
+bool underWine() {
+  return kUnderWine;
+}
 
 const fs::path& casesDirectory() {
   static const fs::path directory = KVN_E2E_CASES_DIR;
@@ -72,7 +101,7 @@ ScratchDirectory::~ScratchDirectory() {
 
 KvnshowOutcome runKvnshow(const KvnshowRun& run) {
   KvnshowOutcome outcome;
-  if (!fs::is_regular_file(kProgram) || !fs::is_regular_file(kFakeSleepLibrary)) {
+  if (!fs::is_regular_file(kProgram) || (!kUnderWine && !fs::is_regular_file(kFakeSleepLibrary))) {
     outcome.program.failure =
         "not built: " + kProgram.string() + " or " + kFakeSleepLibrary.string();
     return outcome;
@@ -87,9 +116,17 @@ KvnshowOutcome runKvnshow(const KvnshowRun& run) {
 
   ProgramRun program;
   program.executable = kProgram;
-  program.argumentVector.push_back(run.programName.value_or(kProgram.string()));
-  program.argumentVector.insert(program.argumentVector.end(), run.arguments.begin(),
-                                run.arguments.end());
+  if (kUnderWine) {
+    program.executable = kWine;
+    program.argumentVector = {kWine.string(), kProgram.string()};
+    for (const std::string& argument : run.arguments) {
+      program.argumentVector.push_back(utf8FromCodePage1252(argument));
+    }
+  } else {
+    program.argumentVector.push_back(run.programName.value_or(kProgram.string()));
+    program.argumentVector.insert(program.argumentVector.end(), run.arguments.begin(),
+                                  run.arguments.end());
+  }
   program.environment = environmentFor(run, pauseLog, callTrace);
   program.workingDirectory = run.workingDirectory.value_or(serversDirectory().parent_path());
   program.scratchDirectory = scratch.path();
@@ -102,6 +139,16 @@ KvnshowOutcome runKvnshow(const KvnshowRun& run) {
   outcome.pauses = parseEventLog(readWholeFile(pauseLog), pauseProblem);
   std::string callProblem;
   outcome.calls = parseEventLog(readWholeFile(callTrace), callProblem);
+  if (kUnderWine) {
+    // What the Windows C runtime wrote has CR LF line ends; the checks read
+    // the output, and the offsets into it, as the program meant them.
+    const std::string written = std::move(outcome.program.standardOutput);
+    UntranslatedOutput untranslated = undoTextMode(written);
+    outcome.textModeProblem = std::move(untranslated.problem);
+    outcome.program.standardOutput = std::move(untranslated.bytes);
+    outcome.pauses = untranslatedOffsets(written, std::move(outcome.pauses));
+    outcome.calls = untranslatedOffsets(written, std::move(outcome.calls));
+  }
   if (!pauseProblem.empty()) {
     outcome.logProblem = "pause log: " + pauseProblem;
   } else if (!callProblem.empty()) {

@@ -1,7 +1,9 @@
 // Runs the built kvnshow as every end-to-end test does: the default
 // environment (README.md beside this file), the fake sleep preloaded, its
 // pauses and its client library calls logged, output captured in a scratch
-// folder.
+// folder. Built with KVN_E2E_WINE, it runs the Windows build's
+// kvnshow_fake_sleep.exe under Wine instead, and reads its output back as the
+// program meant it, before the C runtime's text mode.
 #ifndef KVN_TESTS_E2E_KVNSHOW_RUNNER_H
 #define KVN_TESTS_E2E_KVNSHOW_RUNNER_H
 
@@ -43,7 +45,10 @@ class ScratchDirectory {
 struct KvnshowRun {
   std::vector<std::string> arguments;      // after the program name
   std::optional<std::string> programName;  // argv[0]; the program's path when not given
+                                           // (Wine always gives the program its path)
   std::vector<std::pair<std::string, std::string>> environment;  // set over the defaults
+  // Set over those under Wine only: the Windows C runtime's own spelling.
+  std::vector<std::pair<std::string, std::string>> windowsEnvironment;
   // Where the program runs: by default the folder above the descriptions. A
   // test that writes its own descriptions runs in a folder of its own that
   // holds them in servers/.
@@ -53,11 +58,15 @@ struct KvnshowRun {
   bool brokenPipeIgnored = false;
 };
 
+// True in the suite that runs the Windows build under Wine.
+bool underWine();
+
 struct KvnshowOutcome {
-  ProgramOutcome program;
+  ProgramOutcome program;           // under Wine, standard output with its CR LF undone
   std::vector<OutputEvent> pauses;  // one per requested pause, its milliseconds
   std::vector<OutputEvent> calls;   // one per client library call, its name
   std::string logProblem;           // a malformed pause log or call trace
+  std::string textModeProblem;      // under Wine: a line end text mode cannot have written
 };
 
 // Runs the program once; a failure to run it at all is in program.failure.

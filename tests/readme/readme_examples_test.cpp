@@ -1,4 +1,5 @@
-// Keeps the README honest: every fenced block that begins with a line
+// Keeps the README and the manual page honest: every fenced block of the
+// README and every example block of the manual page that begins with a line
 // "$ kvnshow <arguments>" is run with the built kvnshow, in UTC, and must end
 // with status 0 and show exactly the rest of the block on standard output:
 // the whole output, or, where the README leaves out the lines before the
@@ -59,9 +60,50 @@ std::string shownPart(const std::string& output, const std::string& example) {
   return start == std::string::npos ? output : output.substr(start + 1);
 }
 
-TEST(Readme, EveryKvnshowExampleIsARealRun) {
-  const std::vector<Example> examples = examplesIn(KVN_README);
-  ASSERT_GE(examples.size(), 3U) << "the README shows the brief, extended and verbose listing";
+// A line of an example block of the manual page as it renders: the escapes
+// that the page uses there are \- (a minus), \e (a backslash) and a leading \&
+// (nothing; it keeps a line that begins with a dot from being a request).
+std::string renderedExampleLine(const std::string& line) {
+  std::string text;
+  for (std::size_t i = line.rfind("\\&", 0) == 0 ? 2 : 0; i < line.size(); ++i) {
+    if (line[i] == '\\' && i + 1 < line.size() && (line[i + 1] == '-' || line[i + 1] == 'e')) {
+      text.push_back(line[i + 1] == '-' ? '-' : '\\');
+      ++i;
+    } else {
+      text.push_back(line[i]);
+    }
+  }
+  return text;
+}
+
+// The manual page's example blocks (.EX to .EE) whose first line is
+// "$ kvnshow <arguments>".
+std::vector<Example> examplesInManualPage(const fs::path& page) {
+  std::ifstream in(page);
+  std::vector<Example> examples;
+  bool inExample = false;
+  bool firstLineOfBlock = false;
+  Example* current = nullptr;
+  for (std::string line; std::getline(in, line);) {
+    if (line == ".EX" || line == ".EE") {
+      inExample = line == ".EX";
+      firstLineOfBlock = inExample;
+      current = nullptr;
+      continue;
+    }
+    const std::string rendered = renderedExampleLine(line);
+    if (firstLineOfBlock && rendered.rfind("$ kvnshow ", 0) == 0) {
+      examples.push_back({rendered.substr(10), ""});
+      current = &examples.back();
+    } else if (current != nullptr) {
+      current->expectedOutput += rendered + "\n";
+    }
+    firstLineOfBlock = false;
+  }
+  return examples;
+}
+
+void expectRealRuns(const std::vector<Example>& examples) {
   for (const Example& example : examples) {
     SCOPED_TRACE("$ kvnshow " + example.commandLine);
     const SplitWords words = splitWords(example.commandLine);
@@ -82,6 +124,19 @@ TEST(Readme, EveryKvnshowExampleIsARealRun) {
                                       shownPart(outcome.standardOutput, example.expectedOutput)),
               "");
   }
+}
+
+TEST(Readme, EveryKvnshowExampleIsARealRun) {
+  const std::vector<Example> examples = examplesIn(KVN_README);
+  ASSERT_GE(examples.size(), 3U) << "the README shows the brief, extended and verbose listing";
+  expectRealRuns(examples);
+}
+
+TEST(ManualPage, EveryKvnshowExampleIsARealRun) {
+  const std::vector<Example> examples = examplesInManualPage(KVN_MANUAL_PAGE);
+  ASSERT_GE(examples.size(), 4U)
+      << "the manual page shows the brief, sorted, extended and verbose listing";
+  expectRealRuns(examples);
 }
 
 }  // namespace
