@@ -23,14 +23,19 @@ void ReportText::addLeftAligned(std::string_view text, std::size_t width) {
 }
 
 void ReportText::addDecimal(std::int64_t value, std::size_t width) {
-  std::array<char, 20> digits{};  // "-9223372036854775808"
+  std::array<char, kLongestDecimal> digits{};
   const auto converted = std::to_chars(digits.data(), digits.data() + digits.size(), value);
-  const std::string_view number(digits.data(),
-                                static_cast<std::size_t>(converted.ptr - digits.data()));
-  for (std::size_t i = number.size(); i < width; ++i) {
+  const auto length = static_cast<std::size_t>(converted.ptr - digits.data());
+  for (std::size_t i = length; i < width; ++i) {
     add(' ');
   }
-  add(number);
+  if (buffer_.size() - used_ < digits.size()) {
+    writeOut();
+  }
+  // All the room the longest number takes is copied, a fixed length that
+  // needs no call; only its own digits count.
+  std::memcpy(buffer_.data() + used_, digits.data(), digits.size());
+  used_ += length;
 }
 
 void ReportText::addHex8(std::uint32_t value) {

@@ -59,6 +59,8 @@ class ReportText {
   // stream first, and a text longer than the whole room follows it directly.
   void addBeyondRoom(std::string_view text);
 
+  static constexpr std::size_t kLongestDecimal = 20;  // "-9223372036854775808"
+
   std::FILE* out_;
   std::size_t used_ = 0;
   std::array<char, kRoom> buffer_;  // only the first used_ bytes are set

@@ -9,23 +9,31 @@ namespace kvn {
 
 namespace {
 
-// Every value starts in column 19: two blanks, the label, blanks to 18.
-void addTextLine(ReportText& report, std::string_view labelColumns, std::string_view text) {
-  report.add(labelColumns);
+// Every value starts in column 19: two blanks, the label, blanks to 18. The
+// type holds the label to exactly those 18 columns, and its fixed length lets
+// the compiler copy it without a call.
+using LabelColumns = const char (&)[19];
+
+void addLabel(ReportText& report, LabelColumns labelColumns) {
+  report.add(std::string_view(labelColumns, sizeof labelColumns - 1));
+}
+
+void addTextLine(ReportText& report, LabelColumns labelColumns, std::string_view text) {
+  addLabel(report, labelColumns);
   report.add(text);
   report.add('\n');
 }
 
-void addNumberLine(ReportText& report, std::string_view labelColumns, std::int64_t number) {
-  report.add(labelColumns);
+void addNumberLine(ReportText& report, LabelColumns labelColumns, std::int64_t number) {
+  addLabel(report, labelColumns);
   report.addDecimal(number);
   report.add('\n');
 }
 
 // "%d, %s\n": a code and its name.
-void addNamedNumberLine(ReportText& report, std::string_view labelColumns, std::int64_t number,
+void addNamedNumberLine(ReportText& report, LabelColumns labelColumns, std::int64_t number,
                         std::string_view name) {
-  report.add(labelColumns);
+  addLabel(report, labelColumns);
   report.addDecimal(number);
   report.add(", ");
   report.add(name);
