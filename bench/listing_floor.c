@@ -299,7 +299,11 @@ static void putVerbose(const unsigned char* e, int64_t ordinal, const char* date
 static void putLine(const unsigned char* e, const char* date, const unsigned char* r) {
   uint32_t flags = u32(e, 4);
   for (int i = 0; i < 9; ++i) {
-    report[used++] = flags & kFlags[i].bit ? kFlags[i].set : kFlags[i].clear;
+    char letter = kFlags[i].clear;
+    if (flags & kFlags[i].bit) {
+      letter = kFlags[i].set;
+    }
+    report[used++] = letter;
   }
   report[used++] = u16(e, 114) & 1 ? 'f' : '-';
   report[used++] = u16(e, 116) & 1 ? 'c' : '-';
