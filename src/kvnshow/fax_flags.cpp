@@ -1,5 +1,7 @@
 #include "kvnshow/fax_flags.h"
 
+#include <string_view>
+
 namespace kvn {
 
 namespace {
@@ -7,8 +9,8 @@ namespace {
 struct FlagPosition {
   char setLetter;
   char clearLetter;
-  const char* setWord;
-  const char* clearWord;  // empty: nothing is written when clear
+  std::string_view setWord;
+  std::string_view clearWord;  // empty: nothing is written when clear
 };
 
 constexpr std::array<FlagPosition, kFaxFlagPositions> kPositions = {{
@@ -45,10 +47,10 @@ FaxFlagLetters faxFlagLetters(const FaxListEntryView& entry) {
   return letters;
 }
 
-void writeFaxFlagWords(std::FILE* out, const FaxListEntryView& entry) {
+void addFaxFlagWords(ReportText& report, const FaxListEntryView& entry) {
   const auto states = flagStates(entry);
   for (std::size_t i = 0; i < kFaxFlagPositions; ++i) {
-    std::fputs(states[i] ? kPositions[i].setWord : kPositions[i].clearWord, out);
+    report.add(states[i] ? kPositions[i].setWord : kPositions[i].clearWord);
   }
 }
 

@@ -5,9 +5,9 @@
 
 #include <array>
 #include <cstddef>
-#include <cstdio>
 
 #include "kvnapi/kvnrecords.h"
+#include "kvnshow/report_text.h"
 
 namespace kvn {
 
@@ -20,7 +20,7 @@ FaxFlagLetters faxFlagLetters(const FaxListEntryView& entry);
 
 // The words of the set positions and of those clear positions that have a
 // word, each with its own leading blank, e.g. " recv view unprint".
-void writeFaxFlagWords(std::FILE* out, const FaxListEntryView& entry);
+void addFaxFlagWords(ReportText& report, const FaxListEntryView& entry);
 
 }  // namespace kvn
 

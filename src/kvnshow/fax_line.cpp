@@ -1,34 +1,41 @@
 #include "kvnshow/fax_line.h"
 
 #include "kvnshow/fax_flags.h"
-#include "kvnshow/text_output.h"
 
 namespace kvn {
 
-// "Fol" is one column wider than the folder numbers, so "UniqueID" stands one
-// column right of the IDs under it.
-void writeFaxLineHeader(std::FILE* out) {
-  std::fprintf(out, "%-12s  %-10s %-8s %3s %2s %s\n", "Flags", "Date", "Time", "Pg", "Fol",
-               "UniqueID");
+// "%-12s  %-10s %-8s %3s %2s %s\n" with the headings. "Fol" is one column
+// wider than the folder numbers, so "UniqueID" stands one column right of the
+// IDs under it.
+void addFaxLineHeader(ReportText& report) {
+  report.add("Flags         Date       Time      Pg Fol UniqueID\n");
 }
 
-void writeFaxLine(std::FILE* out, const FaxListEntryView& entry, const char* dateText,
-                  const ExtendedFaxView* extended) {
-  std::fprintf(out, "%s  %s %3d", faxFlagLetters(entry).data(), dateText, entry.pages());
+// "%s  %s %3d", the folder as " %2s" with "M" or " %2d", then " %-15s" with
+// the unique-ID; the extended line adds " %s %-10s" with the file and DID.
+void addFaxLine(ReportText& report, const FaxListEntryView& entry, std::string_view dateText,
+                const ExtendedFaxView* extended) {
+  const FaxFlagLetters letters = faxFlagLetters(entry);
+  report.add(std::string_view(letters.data(), kFaxFlagPositions));
+  report.add("  ");
+  report.add(dateText);
+  report.add(' ');
+  report.addDecimal(entry.pages(), 3);
+  report.add(' ');
   if (entry.folder() == 0) {
-    std::fprintf(out, " %2s", "M");
+    report.add(" M");
   } else {
-    std::fprintf(out, " %2d", entry.folder());
+    report.addDecimal(entry.folder(), 2);
   }
-  std::fputc(' ', out);
-  writeLeftAligned(out, entry.uniqueId(), 15);
+  report.add(' ');
+  report.addLeftAligned(entry.uniqueId(), 15);
   if (extended != nullptr) {
-    std::fputc(' ', out);
-    writeText(out, extended->faxFile());
-    std::fputc(' ', out);
-    writeLeftAligned(out, extended->did(), 10);
+    report.add(' ');
+    report.add(extended->faxFile());
+    report.add(' ');
+    report.addLeftAligned(extended->did(), 10);
   }
-  std::fputc('\n', out);
+  report.add('\n');
 }
 
 }  // namespace kvn

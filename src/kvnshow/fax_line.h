@@ -3,18 +3,19 @@
 #ifndef KVNSHOW_FAX_LINE_H
 #define KVNSHOW_FAX_LINE_H
 
-#include <cstdio>
+#include <string_view>
 
 #include "kvnapi/kvnrecords.h"
+#include "kvnshow/report_text.h"
 
 namespace kvn {
 
 // The column header, written once, above the first fax's line.
-void writeFaxLineHeader(std::FILE* out);
+void addFaxLineHeader(ReportText& report);
 
-// One fax's line. extended is null for the brief line. Nothing is flushed.
-void writeFaxLine(std::FILE* out, const FaxListEntryView& entry, const char* dateText,
-                  const ExtendedFaxView* extended);
+// One fax's line. extended is null for the brief line.
+void addFaxLine(ReportText& report, const FaxListEntryView& entry, std::string_view dateText,
+                const ExtendedFaxView* extended);
 
 }  // namespace kvn
 

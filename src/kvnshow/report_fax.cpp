@@ -1,8 +1,8 @@
 // The report of one selected fax: its date text, its extended record when the
-// style needs it, then the one-line or the verbose rendering. Each report
-// flushes once, at its end.
+// style needs it, then the one-line or the verbose rendering. Each report is
+// built whole, handed to the stream at once and flushed once, at its end.
 #include <array>
-#include <cinttypes>
+#include <string_view>
 
 #include "kvnapi/kvnapi.h"
 #include "kvnapi/kvnrecords.h"
@@ -11,15 +11,17 @@
 #include "kvnshow/fax_date_text.h"
 #include "kvnshow/fax_line.h"
 #include "kvnshow/kvn_show_app.h"
-#include "kvnshow/text_output.h"
+#include "kvnshow/report_text.h"
 #include "kvnshow/verbose_fax_report.h"
 
 namespace kvn {
 
 bool KvnShowApp::reportFax(const void* entryBytes, std::int64_t ordinal, std::int32_t reportMode) {
   const FaxListEntryView entry(entryBytes);
-  const CalendarText dateText = faxDateText(faxUtcSeconds(entry.time(), tzOffset),
-                                            utcTimes ? TimeZoneKind::Utc : TimeZoneKind::Local);
+  const CalendarText date = faxDateText(faxUtcSeconds(entry.time(), tzOffset),
+                                        utcTimes ? TimeZoneKind::Utc : TimeZoneKind::Local);
+  const std::string_view dateText(date.data());
+  ReportText report(out);
 
   // Loaded only for the styles that show it, into a buffer zero-filled before
   // each load: a field the library leaves alone reads 0.
@@ -28,22 +30,26 @@ bool KvnShowApp::reportFax(const void* entryBytes, std::int64_t ordinal, std::in
   if (reportMode != kReportBrief) {
     record.fill(0);
     if (KvnLoadFax3(serverHandle, entry.faxHandle(), 0, 3, 0, record.data(), 11) != 0) {
-      std::fputs("Can't retrieve extended fax info: ", out);
-      writeText(out, entry.uniqueId());
-      std::fprintf(out, " (%08" PRIX32 ")\n", entry.faxHandle());
+      report.add("Can't retrieve extended fax info: ");
+      report.add(entry.uniqueId());
+      report.add(" (");
+      report.addHex8(entry.faxHandle());
+      report.add(")\n");
+      report.writeOut();
       flushOutput(out);
       return false;
     }
   }
 
   if (reportMode == kReportVerbose) {
-    writeVerboseFaxReport(out, entry, ordinal, dateText.data(), details);
+    addVerboseFaxReport(report, entry, ordinal, dateText, details);
   } else {
     if (ordinal == 1) {
-      writeFaxLineHeader(out);
+      addFaxLineHeader(report);
     }
-    writeFaxLine(out, entry, dateText.data(), reportMode == kReportExtended ? &details : nullptr);
+    addFaxLine(report, entry, dateText, reportMode == kReportExtended ? &details : nullptr);
   }
+  report.writeOut();
   flushOutput(out);
   return true;
 }

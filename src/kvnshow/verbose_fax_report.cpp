@@ -1,21 +1,43 @@
 #include "kvnshow/verbose_fax_report.h"
 
-#include <cinttypes>
 #include <string_view>
 
 #include "kvnprogram/fax_status_text.h"
 #include "kvnshow/fax_flags.h"
-#include "kvnshow/text_output.h"
 
 namespace kvn {
 
 namespace {
 
-// Every value starts in column 19: two blanks, the label, blanks to 18.
-void writeTextLine(std::FILE* out, const char* labelColumns, std::string_view text) {
-  std::fputs(labelColumns, out);
-  writeText(out, text);
-  std::fputc('\n', out);
+// Every value starts in column 19: two blanks, the label, blanks to 18. The
+// type holds the label to exactly those 18 columns, and its fixed length lets
+// the compiler copy it without a call.
+using LabelColumns = const char (&)[19];
+
+void addLabel(ReportText& report, LabelColumns labelColumns) {
+  report.add(std::string_view(labelColumns, sizeof labelColumns - 1));
+}
+
+void addTextLine(ReportText& report, LabelColumns labelColumns, std::string_view text) {
+  addLabel(report, labelColumns);
+  report.add(text);
+  report.add('\n');
+}
+
+void addNumberLine(ReportText& report, LabelColumns labelColumns, std::int64_t number) {
+  addLabel(report, labelColumns);
+  report.addDecimal(number);
+  report.add('\n');
+}
+
+// "%d, %s\n": a code and its name.
+void addNamedNumberLine(ReportText& report, LabelColumns labelColumns, std::int64_t number,
+                        std::string_view name) {
+  addLabel(report, labelColumns);
+  report.addDecimal(number);
+  report.add(", ");
+  report.add(name);
+  report.add('\n');
 }
 
 }  // namespace
@@ -50,59 +72,69 @@ const char* printJobTypeName(std::int16_t printJobType) {
   }
 }
 
-void writeVerboseFaxReport(std::FILE* out, const FaxListEntryView& entry, std::int64_t ordinal,
-                           const char* dateText, const ExtendedFaxView& record) {
+void addVerboseFaxReport(ReportText& report, const FaxListEntryView& entry, std::int64_t ordinal,
+                         std::string_view dateText, const ExtendedFaxView& record) {
   if (ordinal > 1) {
-    std::fputc('\n', out);
+    report.add('\n');
   }
-  std::fprintf(out, "%" PRId64 " ", ordinal);
-  writeText(out, entry.uniqueId());
-  std::fputs("\n  Flags          ", out);
-  writeFaxFlagWords(out, entry);
-  std::fputc('\n', out);
+  report.addDecimal(ordinal);
+  report.add(' ');
+  report.add(entry.uniqueId());
+  report.add("\n  Flags          ");
+  addFaxFlagWords(report, entry);
+  report.add('\n');
 
-  writeTextLine(out, "  FaxFile         ", record.faxFile());
-  std::fprintf(out, "  Handle          %08" PRIX32 "\n", entry.faxHandle());
-  std::fprintf(out, "  %s        %s Z\n", entry.hasFlag(FaxFlagReceived) ? "RecvDate" : "SendDate",
-               dateText);
-  writeTextLine(out, "  DID             ", record.did());
-  std::fprintf(out, "  Pages           %d\n", record.pages());
-  std::fprintf(out, "  Error           %d\n", record.errorCode());
-  std::fprintf(out, "  Status          %d, %s\n", record.status(), faxStatusText(record.status()));
+  addTextLine(report, "  FaxFile         ", record.faxFile());
+  report.add("  Handle          ");
+  report.addHex8(entry.faxHandle());
+  report.add(entry.hasFlag(FaxFlagReceived) ? "\n  RecvDate        " : "\n  SendDate        ");
+  report.add(dateText);
+  report.add(" Z\n");
+  addTextLine(report, "  DID             ", record.did());
+  addNumberLine(report, "  Pages           ", record.pages());
+  addNumberLine(report, "  Error           ", record.errorCode());
+  addNamedNumberLine(report, "  Status          ", record.status(), faxStatusText(record.status()));
   // The seconds as a signed 32-bit number, minutes and seconds without sign.
   const std::uint32_t sendTime = record.sendTime();
-  std::fprintf(out, "  SendTime        %" PRId32 " sec, %" PRIu32 ":%02" PRIu32 "\n",
-               static_cast<std::int32_t>(sendTime), sendTime / 60, sendTime % 60);
-  writeTextLine(out, "  OwnerID         ", record.ownerId());
+  report.add("  SendTime        ");
+  report.addDecimal(static_cast<std::int32_t>(sendTime));
+  report.add(" sec, ");
+  report.addDecimal(sendTime / 60);
+  report.add(':');
+  report.add(static_cast<char>('0' + sendTime % 60 / 10));
+  report.add(static_cast<char>('0' + sendTime % 10));
+  report.add('\n');
+  addTextLine(report, "  OwnerID         ", record.ownerId());
   if (!entry.faxUserId().empty()) {
-    writeTextLine(out, "  UserID          ", entry.faxUserId());
+    addTextLine(report, "  UserID          ", entry.faxUserId());
   }
-  std::fprintf(out, "  Folder          %d%s\n", record.folder(),
-               record.folder() == 0 ? ", Main" : "");
-  writeTextLine(out, "  RemoteID        ", record.remoteId());
-  writeTextLine(out, "  FromName        ", record.fromName());
-  writeTextLine(out, "  FromPhone       ", record.fromPhone());
-  writeTextLine(out, "  Comment         ", record.comment());
-  writeTextLine(out, "  ToName          ", record.toName());
-  writeTextLine(out, "  ToPhone         ", record.toPhone());
-  writeTextLine(out, "  ToCompany       ", record.toCompany());
-  writeTextLine(out, "  ToCityState     ", record.toCityState());
-  writeTextLine(out, "  ToContact       ", record.toContact());
-  writeTextLine(out, "  BillInfo1       ", record.billInfo1());
-  writeTextLine(out, "  BillInfo2       ", record.billInfo2());
-  writeTextLine(out, "  OperatorPhone   ", record.operatorPhone());
-  writeTextLine(out, "  GeneralFaxPhone ", record.generalFaxPhone());
-  std::fprintf(out, "  FaxID           %d\n", record.faxId());
-  std::fprintf(out, "  JobID           %d\n", record.jobId());
-  writeTextLine(out, "  Coversheet      ", record.coversheet());
-  std::fprintf(out, "  PaperType       %d\n", record.paperType());
-  std::fprintf(out, "  FaxType         %d\n", record.faxType());
-  std::fprintf(out, "  Disposition     %d\n", record.disposition());
-  std::fprintf(out, "  Custom1         %d\n", record.custom1());
-  std::fprintf(out, "  Priority        %d, %s\n", record.priority(),
-               priorityName(record.priority()));
-  std::fprintf(out, "  PrintJobType    %d, %s\n", record.printJobType(),
-               printJobTypeName(record.printJobType()));
+  report.add("  Folder          ");
+  report.addDecimal(record.folder());
+  report.add(record.folder() == 0 ? ", Main\n" : "\n");
+  addTextLine(report, "  RemoteID        ", record.remoteId());
+  addTextLine(report, "  FromName        ", record.fromName());
+  addTextLine(report, "  FromPhone       ", record.fromPhone());
+  addTextLine(report, "  Comment         ", record.comment());
+  addTextLine(report, "  ToName          ", record.toName());
+  addTextLine(report, "  ToPhone         ", record.toPhone());
+  addTextLine(report, "  ToCompany       ", record.toCompany());
+  addTextLine(report, "  ToCityState     ", record.toCityState());
+  addTextLine(report, "  ToContact       ", record.toContact());
+  addTextLine(report, "  BillInfo1       ", record.billInfo1());
+  addTextLine(report, "  BillInfo2       ", record.billInfo2());
+  addTextLine(report, "  OperatorPhone   ", record.operatorPhone());
+  addTextLine(report, "  GeneralFaxPhone ", record.generalFaxPhone());
+  addNumberLine(report, "  FaxID           ", record.faxId());
+  addNumberLine(report, "  JobID           ", record.jobId());
+  addTextLine(report, "  Coversheet      ", record.coversheet());
+  addNumberLine(report, "  PaperType       ", record.paperType());
+  addNumberLine(report, "  FaxType         ", record.faxType());
+  addNumberLine(report, "  Disposition     ", record.disposition());
+  addNumberLine(report, "  Custom1         ", record.custom1());
+  addNamedNumberLine(report, "  Priority        ", record.priority(),
+                     priorityName(record.priority()));
+  addNamedNumberLine(report, "  PrintJobType    ", record.printJobType(),
+                     printJobTypeName(record.printJobType()));
 }
 
 }  // namespace kvn

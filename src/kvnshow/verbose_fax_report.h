@@ -4,9 +4,10 @@
 #define KVNSHOW_VERBOSE_FAX_REPORT_H
 
 #include <cstdint>
-#include <cstdio>
+#include <string_view>
 
 #include "kvnapi/kvnrecords.h"
+#include "kvnshow/report_text.h"
 
 namespace kvn {
 
@@ -15,10 +16,9 @@ const char* priorityName(std::uint8_t priority);
 // "PCL-5" to "ConversionList" for 1 to 5, "Unknown" for any other value.
 const char* printJobTypeName(std::int16_t printJobType);
 
-// One fax's block; a blank line first for every fax but the first. Nothing is
-// flushed.
-void writeVerboseFaxReport(std::FILE* out, const FaxListEntryView& entry, std::int64_t ordinal,
-                           const char* dateText, const ExtendedFaxView& record);
+// One fax's block; a blank line first for every fax but the first.
+void addVerboseFaxReport(ReportText& report, const FaxListEntryView& entry, std::int64_t ordinal,
+                         std::string_view dateText, const ExtendedFaxView& record);
 
 }  // namespace kvn
 

@@ -1,0 +1,553 @@
+/* The floor of the end-to-end benchmark: the least a program can do to write
+ * kvnshow's listing. It makes the same client library calls in the same order
+ * (connect, release check, server information, user, fax list, sort, walk,
+ * one extended record per fax in the styles that show it, close), converts
+ * each fax's time with the C library's calendar conversion and strftime, as
+ * every implementation must, and writes the same bytes with the same flushes:
+ * each report is built in a local buffer and goes out with one fwrite and one
+ * fflush. It has no error handling beyond stopping, no retries and no usage
+ * text: it serves the benchmark, not operators.
+ *
+ * Options: -s host -u user [-a] [-e|-v] [-t|-tr] [-z] [-R] [-S] [pattern...]
+ */
+/* NOLINTNEXTLINE(bugprone-reserved-identifier,cert-dcl37-c,cert-dcl51-cpp) */
+#define _POSIX_C_SOURCE 200809L
+
+#include <inttypes.h>
+#include <stdint.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+#include <time.h>
+
+#include "kvnapi/kvnapi.h"
+
+/* Record layouts, as in src/kvnapi/kvnrecords.h. */
+enum {
+  kServerInfoSize = 904,
+  kServerTextOffset = 12,
+  kServerTextRoom = 384,
+  kTimeZoneState = 396,
+  kBias = 398,
+  kStandardBias = 482,
+  kDaylightBias = 566,
+  kUserSize = 1902,
+  kQualifierOffset = 6,
+  kQualifierRoom = 26,
+  kUserIdOffset = 32,
+  kUserIdRoom = 22,
+  kUserNameOffset = 54,
+  kFaxRecordSize = 1868,
+  kReportRoom = 8192
+};
+
+enum { kBrief = 1, kVerbose = 2, kExtended = 3 };
+
+static int sortMode;
+
+static uint32_t u32(const unsigned char* p, size_t at) {
+  return (uint32_t)p[at] | ((uint32_t)p[at + 1] << 8) | ((uint32_t)p[at + 2] << 16) |
+         ((uint32_t)p[at + 3] << 24);
+}
+static int32_t s32(const unsigned char* p, size_t at) {
+  uint32_t value = u32(p, at);
+  return value <= INT32_MAX ? (int32_t)value : (int32_t)(value - 0x80000000U) - INT32_MAX - 1;
+}
+static uint16_t u16(const unsigned char* p, size_t at) {
+  return (uint16_t)(p[at] | (p[at + 1] << 8));
+}
+static int16_t s16(const unsigned char* p, size_t at) {
+  int32_t value = u16(p, at);
+  return (int16_t)(value <= INT16_MAX ? value : value - 0x10000);
+}
+
+/* A text field: its bytes up to the terminator, never past its room. */
+struct Text {
+  const char* bytes;
+  size_t length;
+};
+static struct Text text(const unsigned char* p, size_t at, size_t room) {
+  struct Text t = {(const char*)p + at, strnlen((const char*)p + at, room)};
+  return t;
+}
+
+/* The report being built. */
+static char report[kReportRoom];
+static size_t used;
+
+static void put(const char* bytes, size_t length) {
+  memcpy(report + used, bytes, length);
+  used += length;
+}
+static void putText(struct Text t) {
+  put(t.bytes, t.length);
+}
+static void putLiteral(const char* s) {
+  put(s, strlen(s));
+}
+static void putLeft(struct Text t, size_t width) {
+  put(t.bytes, t.length);
+  for (size_t i = t.length; i < width; ++i) {
+    report[used++] = ' ';
+  }
+}
+/* value in decimal, right-aligned in width columns (at least). */
+static void putDecimal(int64_t value, int width) {
+  char digits[24];
+  int count = 0;
+  uint64_t magnitude = value < 0 ? 0 - (uint64_t)value : (uint64_t)value;
+  do {
+    digits[count++] = (char)('0' + magnitude % 10);
+    magnitude /= 10;
+  } while (magnitude > 0);
+  if (value < 0) {
+    digits[count++] = '-';
+  }
+  for (int i = count; i < width; ++i) {
+    report[used++] = ' ';
+  }
+  while (count > 0) {
+    report[used++] = digits[--count];
+  }
+}
+static void putHex8(uint32_t value) {
+  for (int shift = 28; shift >= 0; shift -= 4) {
+    report[used++] = "0123456789ABCDEF"[(value >> shift) & 0xFU];
+  }
+}
+static void sendReport(void) {
+  fwrite(report, 1, used, stdout);
+  fflush(stdout);
+  used = 0;
+}
+
+static int fold(int c) {
+  return c >= 'A' && c <= 'Z' ? c + 32 : c;
+}
+static int matches(const char* t, const char* p) {
+  const char* star = NULL;
+  const char* starText = NULL;
+  while (*t != '\0') {
+    if (*p == '*') {
+      while (*p == '*') {
+        ++p;
+      }
+      if (*p == '\0') {
+        return 1;
+      }
+      star = p;
+      starText = t;
+    } else if (*p != '\0' && (*p == '?' || fold(*p) == fold(*t))) {
+      ++p;
+      ++t;
+    } else if (star != NULL) {
+      p = star;
+      t = ++starText;
+    } else {
+      return 0;
+    }
+  }
+  while (*p == '*') {
+    ++p;
+  }
+  return *p == '\0';
+}
+
+static int32_t compareTimes(const void* a, const void* b) {
+  int32_t ta = s32(a, 8);
+  int32_t tb = s32(b, 8);
+  int32_t order = ta < tb ? -1 : ta > tb;
+  return sortMode == 2 ? -order : order;
+}
+
+static const char* statusName(unsigned status) {
+  static const char* const names[] = {
+      "Unborn",     "Needs FCS", "Needs conversion", "Needs to be sent", "In conversion",
+      "In send",    "Okay",      "Manual FCS",       "In schedule",      "Done error",
+      "Duplicate",  "Error",     "Attention",        "Needs attachment", "Held",
+      "In OCR",     "In print",  "Queued for print", "Queued for OCR",   "In validate",
+      "In approval"};
+  return status < 21 ? names[status] : NULL;
+}
+
+struct Flag {
+  uint32_t bit;
+  char set;
+  char clear;
+  const char* setWord;
+  const char* clearWord;
+};
+static const struct Flag kFlags[9] = {{0x10, 'R', 'S', " recv", " sent"},
+                                      {0x4, 'v', '-', " view", " unview"},
+                                      {0x2000, 'p', '-', " print", " unprint"},
+                                      {0x200, 'f', '-', " fwd", ""},
+                                      {0x1000000, 'a', '-', " approved", " unapproved"},
+                                      {0x2, 'h', '-', " held", " rel"},
+                                      {0x4000000, '1', '-', " user1", ""},
+                                      {0x8000000, '2', '-', " user2", ""},
+                                      {0x8, 'd', '-', " del", ""}};
+
+static void putVerbose(const unsigned char* e, int64_t ordinal, const char* date,
+                       const unsigned char* r) {
+  static const char* const priorities[] = {"Normal", "Low", "High"};
+  static const char* const jobTypes[] = {"PCL-5", "PostScript", "PCL-5/alt", "PostScript/alt",
+                                         "ConversionList"};
+  uint32_t flags = u32(e, 4);
+  if (ordinal > 1) {
+    putLiteral("\n");
+  }
+  putDecimal(ordinal, 0);
+  putLiteral(" ");
+  putText(text(e, 172, 16));
+  putLiteral("\n  Flags          ");
+  for (int i = 0; i < 9; ++i) {
+    putLiteral(flags & kFlags[i].bit ? kFlags[i].setWord : kFlags[i].clearWord);
+  }
+  putLiteral(u16(e, 114) & 1 ? " fine" : " coarse");
+  putLiteral(u16(e, 116) & 1 ? " cover" : "");
+  putLiteral(u16(e, 108) != 0 ? " err\n" : "\n");
+  putLiteral("  FaxFile         ");
+  putText(text(r, 36, 28));
+  putLiteral("\n  Handle          ");
+  putHex8(u32(e, 0));
+  putLiteral(flags & 0x10 ? "\n  RecvDate        " : "\n  SendDate        ");
+  putLiteral(date);
+  putLiteral(" Z\n  DID             ");
+  putText(text(r, 492, 32));
+  putLiteral("\n  Pages           ");
+  putDecimal(u16(r, 64), 0);
+  putLiteral("\n  Error           ");
+  putDecimal(u16(r, 600), 0);
+  putLiteral("\n  Status          ");
+  unsigned status = u16(r, 598);
+  putDecimal(status, 0);
+  putLiteral(", ");
+  if (statusName(status) != NULL) {
+    putLiteral(statusName(status));
+  } else {
+    putDecimal(status, 0);
+  }
+  uint32_t sendTime = u32(r, 594);
+  putLiteral("\n  SendTime        ");
+  putDecimal(s32(r, 594), 0);
+  putLiteral(" sec, ");
+  putDecimal(sendTime / 60, 0);
+  putLiteral(":");
+  report[used++] = (char)('0' + sendTime % 60 / 10);
+  report[used++] = (char)('0' + sendTime % 10);
+  putLiteral("\n  OwnerID         ");
+  putText(text(r, 4, 28));
+  struct Text user = text(e, 194, 22);
+  if (user.length > 0) {
+    putLiteral("\n  UserID          ");
+    putText(user);
+  }
+  putLiteral("\n  Folder          ");
+  putDecimal(u16(r, 746), 0);
+  putLiteral(u16(r, 746) == 0 ? ", Main\n  RemoteID        " : "\n  RemoteID        ");
+  putText(text(r, 606, 30));
+  putLiteral("\n  FromName        ");
+  putText(text(r, 368, 60));
+  putLiteral("\n  FromPhone       ");
+  putText(text(r, 428, 32));
+  putLiteral("\n  Comment         ");
+  putText(text(r, 880, kFaxRecordSize - 880));
+  putLiteral("\n  ToName          ");
+  putText(text(r, 188, 60));
+  putLiteral("\n  ToPhone         ");
+  putText(text(r, 124, 32));
+  putLiteral("\n  ToCompany       ");
+  putText(text(r, 248, 60));
+  putLiteral("\n  ToCityState     ");
+  putText(text(r, 308, 60));
+  putLiteral("\n  ToContact       ");
+  putText(text(r, 156, 32));
+  putLiteral("\n  BillInfo1       ");
+  putText(text(r, 460, 16));
+  putLiteral("\n  BillInfo2       ");
+  putText(text(r, 476, 16));
+  putLiteral("\n  OperatorPhone   ");
+  putText(text(r, 524, 32));
+  putLiteral("\n  GeneralFaxPhone ");
+  putText(text(r, 556, 38));
+  putLiteral("\n  FaxID           ");
+  putDecimal(u16(r, 664), 0);
+  putLiteral("\n  JobID           ");
+  putDecimal(u16(r, 32), 0);
+  putLiteral("\n  Coversheet      ");
+  putText(text(r, 636, 28));
+  putLiteral("\n  PaperType       ");
+  putDecimal(s16(r, 66), 0);
+  putLiteral("\n  FaxType         ");
+  putDecimal(u16(r, 34), 0);
+  putLiteral("\n  Disposition     ");
+  putDecimal(u16(r, 602), 0);
+  putLiteral("\n  Custom1         ");
+  putDecimal(u16(r, 734), 0);
+  putLiteral("\n  Priority        ");
+  putDecimal(r[731], 0);
+  putLiteral(", ");
+  putLiteral(r[731] < 3 ? priorities[r[731]] : "Unknown");
+  putLiteral("\n  PrintJobType    ");
+  int16_t jobType = s16(r, 68);
+  putDecimal(jobType, 0);
+  putLiteral(", ");
+  putLiteral(jobType >= 1 && jobType <= 5 ? jobTypes[jobType - 1] : "Unknown");
+  putLiteral("\n");
+}
+
+static void putLine(const unsigned char* e, const char* date, const unsigned char* r) {
+  uint32_t flags = u32(e, 4);
+  for (int i = 0; i < 9; ++i) {
+    char letter = kFlags[i].clear;
+    if (flags & kFlags[i].bit) {
+      letter = kFlags[i].set;
+    }
+    report[used++] = letter;
+  }
+  report[used++] = u16(e, 114) & 1 ? 'f' : '-';
+  report[used++] = u16(e, 116) & 1 ? 'c' : '-';
+  report[used++] = u16(e, 108) != 0 ? 'E' : '-';
+  putLiteral("  ");
+  putLiteral(date);
+  putLiteral(" ");
+  putDecimal(s16(e, 104), 3);
+  uint16_t folder = u16(e, 188);
+  putLiteral(" ");
+  if (folder == 0) {
+    putLiteral(" M");
+  } else {
+    putDecimal(folder, 2);
+  }
+  putLiteral(" ");
+  putLeft(text(e, 172, 16), 15);
+  if (r != NULL) {
+    putLiteral(" ");
+    putText(text(r, 36, 28));
+    putLiteral(" ");
+    putLeft(text(r, 492, 32), 10);
+  }
+  putLiteral("\n");
+}
+
+/* One report, flushed once; 0 when the fax's details cannot be loaded. */
+static int reportFax(KvnServerHandle server, const unsigned char* e, int64_t ordinal, int mode,
+                     int32_t tzOffset, int utc) {
+  char date[81] =
+      "????"
+      "-??"
+      "-?? ??:??:??"; /* split: no trigraphs */
+  time_t seconds = (time_t)((int64_t)s32(e, 8) + tzOffset);
+  struct tm calendar;
+  if ((utc ? gmtime_r(&seconds, &calendar) : localtime_r(&seconds, &calendar)) != NULL) {
+    strftime(date, sizeof date, "%Y-%m-%d %H:%M:%S", &calendar);
+  }
+  static unsigned char record[kFaxRecordSize];
+  if (mode != kBrief) {
+    memset(record, 0, sizeof record);
+    if (KvnLoadFax3(server, u32(e, 0), 0, 3, 0, record, 11) != 0) {
+      putLiteral("Can't retrieve extended fax info: ");
+      putText(text(e, 172, 16));
+      putLiteral(" (");
+      putHex8(u32(e, 0));
+      putLiteral(")\n");
+      sendReport();
+      return 0;
+    }
+  }
+  if (mode == kVerbose) {
+    putVerbose(e, ordinal, date, record);
+  } else {
+    if (ordinal == 1) {
+      putLiteral("Flags         Date       Time      Pg Fol UniqueID\n");
+    }
+    putLine(e, date, mode == kExtended ? record : NULL);
+  }
+  sendReport();
+  return 1;
+}
+
+static int32_t timeZoneOffset(const unsigned char* info) {
+  int64_t minutes = s32(info, kBias);
+  switch (s16(info, kTimeZoneState)) {
+    case 2:
+      minutes += s32(info, kStandardBias);
+      break;
+    case 3:
+      minutes += s32(info, kDaylightBias);
+      break;
+    default:
+      return 0;
+  }
+  uint32_t wrapped = (uint32_t)(minutes * 60);
+  return wrapped <= INT32_MAX ? (int32_t)wrapped : (int32_t)(wrapped - 0x80000000U) - INT32_MAX - 1;
+}
+
+static void stop(const char* why) {
+  fprintf(stdout, "listing_floor: %s\n", why);
+  exit(1);
+}
+
+int main(int argc, char** argv) {
+  const char* host = NULL;
+  const char* userArgument = NULL;
+  int mode = kBrief;
+  int folders = 0xFFFF;
+  int utc = 0;
+  int direction = 0;
+  int index = 1;
+  for (; index < argc && argv[index][0] == '-'; ++index) {
+    const char* o = argv[index];
+    if (strcmp(o, "-s") == 0 && index + 1 < argc) {
+      host = argv[++index];
+    } else if (strcmp(o, "-u") == 0 && index + 1 < argc) {
+      userArgument = argv[++index];
+    } else if (strcmp(o, "-a") == 0) {
+      folders = 0xFFFD;
+    } else if (strcmp(o, "-e") == 0) {
+      mode = kExtended;
+    } else if (strcmp(o, "-v") == 0) {
+      mode = kVerbose;
+    } else if (strcmp(o, "-t") == 0) {
+      sortMode = 1;
+    } else if (strcmp(o, "-tr") == 0) {
+      sortMode = 2;
+    } else if (strcmp(o, "-z") == 0) {
+      utc = 1;
+    } else if (strcmp(o, "-R") == 0) {
+      direction |= 1;
+    } else if (strcmp(o, "-S") == 0) {
+      direction |= 2;
+    } else {
+      stop("unknown option");
+    }
+  }
+  if (host == NULL || userArgument == NULL) {
+    stop("-s and -u are required");
+  }
+  if (direction == 0) {
+    direction = 3;
+  }
+  static const char* const everything[] = {"*", NULL};
+  const char* const* patterns = index < argc ? (const char* const*)argv + index : everything;
+
+  fputs(
+      "KvnShow - List faxes on a Kavrin server\nVersion 1.0 [Built: Dec  6 2008]\n\n"
+      "List a Kavrin user's faxes.\n\n",
+      stdout);
+  fflush(stdout);
+  char stamp[81];
+  time_t version = KvnGetAPIVersion();
+  struct tm versionTime;
+  strftime(stamp, sizeof stamp, "%m/%d/%Y %H:%M:%SZ", gmtime_r(&version, &versionTime));
+  printf("Kavrin API version: %s\nServer: %s\n", stamp, host);
+  fflush(stdout);
+  printf("Connecting to Kavrin server: %s\n", host);
+  fflush(stdout);
+  printf("Connect(1) to Kavrin server: %s\n", host);
+  fflush(stdout);
+  int32_t error = 0;
+  KvnServerHandle server = KvnCreateServerHandle(host, 4, &error);
+  if (server == 0) {
+    stop("no connection");
+  }
+  printf("Connected to Kavrin server:  %s\n", host);
+  fflush(stdout);
+  static unsigned char info[kServerInfoSize];
+  if (KvnVersionCheck(server, 0x520, 0) != 0 || KvnGetServerInfo2(server, info) != 0) {
+    stop("release refused");
+  }
+  fputs("\n", stdout);
+  fflush(stdout);
+  if (KvnGetServerInfo2(server, info) != 0) {
+    stop("no server information");
+  }
+  struct Text serverText = text(info, kServerTextOffset, kServerTextRoom);
+  int32_t tzOffset = timeZoneOffset(info);
+  printf("Kavrin server: %s, %.*s\n\nRetrieving user info...\n", host, (int)serverText.length,
+         serverText.bytes);
+  fflush(stdout);
+  static unsigned char user[kUserSize];
+  if (KvnLoadUser3(server, 1, 0, userArgument, 0, 0, 0, 0, 11, user) != 0) {
+    stop("no such user");
+  }
+  struct Text qualifier = text(user, kQualifierOffset, kQualifierRoom);
+  struct Text id = text(user, kUserIdOffset, kUserIdRoom);
+  struct Text name = text(user, kUserNameOffset, kUserSize - kUserNameOffset);
+  char userId[kUserIdRoom + 1] = {0};
+  memcpy(userId, id.bytes, id.length);
+  printf("User: %.*s\\%s \"%.*s\"\n\n", (int)qualifier.length, qualifier.bytes, userId,
+         (int)name.length, name.bytes);
+
+  fputs("Retrieving fax list...\n", stdout);
+  fflush(stdout);
+  KvnListHandle list = 0;
+  if (KvnGetFaxList(server, userId, 1, (uint16_t)folders, 0, &list) != 0) {
+    stop("no fax list");
+  }
+  if (sortMode != 0) {
+    fputs("Sorting fax list by date...\n", stdout);
+    fflush(stdout);
+    if (KvnListSort(list, compareTimes) != 0) {
+      stop("no sort");
+    }
+  }
+  int64_t selected = 0;
+  int64_t listed = 0;
+  int64_t skipped = 0;
+  int64_t received = 0;
+  int64_t sent = 0;
+  int64_t viewed = 0;
+  int64_t pages = 0;
+  int64_t errs = 0;
+  void* element = NULL;
+  for (int32_t status = KvnListGetFirstElementPtr(list, &element); status == 0;
+       status = KvnListGetNextElementPtr(list, &element)) {
+    const unsigned char* e = element;
+    char uniqueId[17] = {0};
+    memcpy(uniqueId, e + 172, strnlen((const char*)e + 172, 16));
+    int wanted = 0;
+    for (const char* const* p = patterns; *p != NULL && !wanted; ++p) {
+      wanted = matches(uniqueId, *p);
+    }
+    int isReceived = (u32(e, 4) & 0x10) != 0;
+    if (!wanted || (direction & (isReceived ? 1 : 2)) == 0) {
+      ++skipped;
+      continue;
+    }
+    if (++selected == 1) {
+      putLiteral("\n");
+    }
+    received += isReceived;
+    sent += !isReceived;
+    viewed += (u32(e, 4) & 0x4) != 0;
+    pages += s16(e, 104);
+    errs += u16(e, 108) != 0;
+    listed += reportFax(server, e, selected, mode, tzOffset, utc);
+  }
+  printf("\nfaxes:%" PRId64 " listed:%" PRId64 " failed:%" PRId64 " skipped:%" PRId64
+         " total:%" PRId64 "\n",
+         selected, listed, selected - listed, skipped, selected + skipped);
+  if (direction & 1) {
+    printf("recv:%" PRId64, received);
+  } else {
+    fputs("recv:-", stdout);
+  }
+  if (direction & 2) {
+    printf(" sent:%" PRId64, sent);
+  } else {
+    fputs(" sent:-", stdout);
+  }
+  printf(" viewed:%" PRId64 " pages:%" PRId64 " errs:%" PRId64 "\n", viewed, pages, errs);
+  fflush(stdout);
+  KvnCloseListHandle(list);
+  fputs("\n", stdout);
+  fflush(stdout);
+  printf("Disconnect from Kavrin server: %s, %.*s\n", host, (int)serverText.length,
+         serverText.bytes);
+  fflush(stdout);
+  KvnCloseServerHandle(server);
+  fputs("Disconnected\n", stdout);
+  fflush(stdout);
+  return 0;
+}
