@@ -21,6 +21,7 @@
 #include "e2e/output_events.h"
 #include "e2e/output_mask.h"
 #include "e2e/program_run.h"
+#include "e2e/sanitizer_environment.h"
 
 namespace kvn::e2e {
 namespace {
@@ -57,7 +58,8 @@ bool isPlainName(const std::string& name) {
   });
 }
 
-// The program's whole environment: the defaults, then the case's own settings.
+// The program's whole environment: the sanitizers' settings when the runner has
+// them, the defaults, then the case's own settings.
 std::vector<std::string> environmentFor(const E2eCase& testCase, const fs::path& pauseLog,
                                         const fs::path& callTrace) {
   std::vector<std::pair<std::string, std::string>> settings = {
@@ -77,8 +79,8 @@ std::vector<std::string> environmentFor(const E2eCase& testCase, const fs::path&
       same->second = value;
     }
   }
-  std::vector<std::string> environment;
-  environment.reserve(settings.size());
+  std::vector<std::string> environment = sanitizerEnvironment();
+  environment.reserve(environment.size() + settings.size());
   for (const auto& [name, value] : settings) {
     environment.push_back(name);
     environment.back().append("=").append(value);
