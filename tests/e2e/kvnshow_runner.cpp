@@ -7,6 +7,7 @@
 #include <sstream>
 #include <system_error>
 
+#include "e2e/sanitizer_environment.h"
 #include "e2e/text_mode_output.h"
 #include "e2e/windows_arguments.h"
 
@@ -30,7 +31,8 @@ const fs::path kWinePrefix;
 const fs::path kFakeSleepLibrary = KVN_E2E_FAKE_SLEEP_LIBRARY;
 #endif
 
-// The program's whole environment: the defaults, then the run's own settings.
+// The program's whole environment: the sanitizers' settings when the runner
+// has them, the defaults, then the run's own settings.
 std::vector<std::string> environmentFor(const KvnshowRun& run, const fs::path& pauseLog,
                                         const fs::path& callTrace) {
   std::vector<std::pair<std::string, std::string>> settings = {
@@ -60,8 +62,8 @@ std::vector<std::string> environmentFor(const KvnshowRun& run, const fs::path& p
       same->second = value;
     }
   }
-  std::vector<std::string> environment;
-  environment.reserve(settings.size());
+  std::vector<std::string> environment = sanitizerEnvironment();
+  environment.reserve(environment.size() + settings.size());
   for (const auto& [name, value] : settings) {
     environment.push_back(name);
     environment.back().append("=").append(value);

@@ -15,6 +15,7 @@
 #include "e2e/argument_syntax.h"
 #include "e2e/output_diff.h"
 #include "e2e/program_run.h"
+#include "e2e/sanitizer_environment.h"
 
 namespace kvn::e2e {
 namespace {
@@ -114,7 +115,8 @@ void expectRealRuns(const std::vector<Example>& examples) {
     run.executable = KVN_PROGRAM;
     run.argumentVector = {"kvnshow"};
     run.argumentVector.insert(run.argumentVector.end(), words.words.begin(), words.words.end());
-    run.environment = {"PATH=/usr/bin:/bin", "TZ=UTC"};
+    run.environment = sanitizerEnvironment();
+    run.environment.insert(run.environment.end(), {"PATH=/usr/bin:/bin", "TZ=UTC"});
     run.workingDirectory = scratch;
     run.scratchDirectory = scratch;
     const ProgramOutcome outcome = runProgram(run);
