@@ -124,6 +124,21 @@ TEST(ReportText, TextBeyondTheRoomReachesTheStreamWholeAndInOrder) {
   EXPECT_EQ(stream.written(), "ab" + longer + filling + "z! -42");
 }
 
+// A text or a number that does not fit what is left of the room sends the
+// buffer on first, then starts it afresh.
+TEST(ReportText, WhatDoesNotFitTheRestOfTheRoomFollowsTheBufferInOrder) {
+  const CapturedStream stream;
+  ReportText report(stream.get());
+  const std::string nearlyFull(ReportText::kRoom - 3, 'y');
+  report.add(nearlyFull);
+  report.add("abcdef");  // fits an empty buffer, not the three bytes left
+  const std::string refill(ReportText::kRoom - 8, 'w');
+  report.add(refill);
+  report.addDecimal(1234567, 9);  // two blanks, then the digits past the room
+  report.writeOut();
+  EXPECT_EQ(stream.written(), nearlyFull + "abcdef" + refill + "  1234567");
+}
+
 TEST(ReportText, AFailedWriteShowsInTheStreamsErrorState) {
   const std::string path = testing::TempDir() + "report_text_read_only.txt";
   std::FILE* created = std::fopen(path.c_str(), "w");
