@@ -3,8 +3,6 @@
 #include <stdlib.h>  // mkdtemp
 
 #include <algorithm>
-#include <fstream>
-#include <sstream>
 #include <system_error>
 
 #include "e2e/sanitizer_environment.h"
