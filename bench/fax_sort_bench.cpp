@@ -5,8 +5,8 @@
 #include <cstdint>
 
 #include "fax_list.h"
-#include "kvnshow/command_line.h"
 #include "kvnshow/compare_fax_times.h"
+#include "kvnshow/listing_options.h"
 
 namespace {
 

@@ -5,21 +5,9 @@
 #include <cstdint>
 #include <vector>
 
+#include "kvnshow/listing_options.h"
+
 namespace kvn {
-
-// Bits of the direction filter.
-inline constexpr std::int32_t kWantReceived = 1;
-inline constexpr std::int32_t kWantSent = 2;
-
-// Report styles.
-inline constexpr std::int32_t kReportBrief = 1;
-inline constexpr std::int32_t kReportVerbose = 2;
-inline constexpr std::int32_t kReportExtended = 3;
-
-// Sort orders.
-inline constexpr std::int32_t kSortNone = 0;
-inline constexpr std::int32_t kSortByDate = 1;
-inline constexpr std::int32_t kSortByReverseDate = 2;
 
 struct CommandLine {
   enum class Outcome {

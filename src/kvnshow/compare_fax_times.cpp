@@ -1,7 +1,7 @@
 #include "kvnshow/compare_fax_times.h"
 
 #include "kvnapi/kvnrecords.h"
-#include "kvnshow/command_line.h"
+#include "kvnshow/listing_options.h"
 
 namespace kvn {
 

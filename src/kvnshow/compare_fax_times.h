@@ -6,11 +6,6 @@
 
 namespace kvn {
 
-// The sort order of the listing: 0 none, 1 by date, 2 by reverse date. It is
-// program-wide because the library's sort calls its comparison back without
-// any context; it must not change while a sort runs.
-extern std::int32_t sortMode;
-
 // Compares two fax list entries by time: -1, 0 or +1, negated when sortMode
 // is 2. Negative means a belongs before b.
 std::int32_t compareFaxTimes(const void* a, const void* b);

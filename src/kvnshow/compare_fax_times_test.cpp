@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "kvnapi/kvnrecords.h"
-#include "kvnshow/command_line.h"
+#include "kvnshow/listing_options.h"
 
 namespace kvn {
 namespace {

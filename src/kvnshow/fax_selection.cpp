@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "kvnprogram/match_wildcard.h"
-#include "kvnshow/command_line.h"
+#include "kvnshow/listing_options.h"
 
 namespace kvn {
 

@@ -2,7 +2,7 @@
 
 #include <cinttypes>
 
-#include "kvnshow/command_line.h"
+#include "kvnshow/listing_options.h"
 
 namespace kvn {
 

@@ -2,6 +2,8 @@
 
 #include "kvnprogram/output_failure.h"
 #include "kvnshow/command_line.h"
+#include "kvnshow/exit_status.h"
+#include "kvnshow/listing_options.h"
 #include "kvnshow/usage.h"
 
 namespace kvn {

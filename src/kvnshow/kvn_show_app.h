@@ -7,18 +7,8 @@
 #include <cstdio>
 
 #include "kvnprogram/kvn_program.h"
-#include "kvnshow/compare_fax_times.h"
 
 namespace kvn {
-
-// Exit statuses of a run.
-inline constexpr int kExitSuccess = 0;
-inline constexpr int kExitNoConnection = 1;  // also a refused server release
-inline constexpr int kExitNoServerInfo = 2;
-inline constexpr int kExitInvalidUser = 3;
-inline constexpr int kExitNoFaxList = 4;
-inline constexpr int kExitOutputFailed = 5;  // standard output could not be written
-inline constexpr int kExitUsage = 255;
 
 class KvnShowApp : public KvnProgram {
  public:

@@ -3,10 +3,11 @@
 #include "kvnapi/kvnapi.h"
 #include "kvnapi/kvnrecords.h"
 #include "kvnprogram/output_failure.h"
-#include "kvnshow/command_line.h"
+#include "kvnshow/compare_fax_times.h"
 #include "kvnshow/fax_selection.h"
 #include "kvnshow/fax_totals.h"
 #include "kvnshow/kvn_show_app.h"
+#include "kvnshow/listing_options.h"
 
 namespace kvn {
 

@@ -4,6 +4,7 @@
 #include <new>
 
 #include "kvnprogram/output_failure.h"
+#include "kvnshow/exit_status.h"
 #include "kvnshow/kvn_show_app.h"
 #include "kvnshow/standard_output.h"
 

@@ -7,10 +7,10 @@
 #include "kvnapi/kvnapi.h"
 #include "kvnapi/kvnrecords.h"
 #include "kvnprogram/output_failure.h"
-#include "kvnshow/command_line.h"
 #include "kvnshow/fax_date_text.h"
 #include "kvnshow/fax_line.h"
 #include "kvnshow/kvn_show_app.h"
+#include "kvnshow/listing_options.h"
 #include "kvnshow/report_text.h"
 #include "kvnshow/verbose_fax_report.h"
 

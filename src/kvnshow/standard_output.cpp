@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "kvnprogram/output_failure.h"
-#include "kvnshow/kvn_show_app.h"
+#include "kvnshow/exit_status.h"
 
 #ifndef _WIN32
 #include <fcntl.h>

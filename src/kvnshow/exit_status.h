@@ -1,0 +1,17 @@
+// The exit statuses of kvnshow.
+#ifndef KVNSHOW_EXIT_STATUS_H
+#define KVNSHOW_EXIT_STATUS_H
+
+namespace kvn {
+
+inline constexpr int kExitSuccess = 0;
+inline constexpr int kExitNoConnection = 1;  // also a refused server release
+inline constexpr int kExitNoServerInfo = 2;
+inline constexpr int kExitInvalidUser = 3;
+inline constexpr int kExitNoFaxList = 4;
+inline constexpr int kExitOutputFailed = 5;  // standard output could not be written
+inline constexpr int kExitUsage = 255;
+
+}  // namespace kvn
+
+#endif  // KVNSHOW_EXIT_STATUS_H
