@@ -21,6 +21,8 @@
 #include "kvnapi/kvnrecords.h"
 #include "kvnshow/fax_date_text.h"
 #include "kvnshow/fax_line.h"
+#include "kvnshow/listing_frame.h"
+#include "kvnshow/listing_options.h"
 #include "kvnshow/report_text.h"
 #include "kvnshow/verbose_fax_report.h"
 #include "raw_layout.h"
@@ -165,6 +167,7 @@ void checkVerbose(const Input& input, const char* date) {
   const kvn::ExtendedFaxView details(input.record.data());
   const std::string block = rendered([&](std::FILE* out) {
     kvn::ReportText report(out);
+    kvn::addReportFrame(report, input.ordinal, kvn::kReportVerbose);
     kvn::addVerboseFaxReport(report, entry, input.ordinal, date, details);
     report.writeOut();
   });

@@ -4,13 +4,6 @@
 
 namespace kvn {
 
-// "%-12s  %-10s %-8s %3s %2s %s\n" with the headings. "Fol" is one column
-// wider than the folder numbers, so "UniqueID" stands one column right of the
-// IDs under it.
-void addFaxLineHeader(ReportText& report) {
-  report.add("Flags         Date       Time      Pg Fol UniqueID\n");
-}
-
 // "%s  %s %3d", the folder as " %2s" with "M" or " %2d", then " %-15s" with
 // the unique-ID; the extended line adds " %s %-10s" with the file and DID.
 void addFaxLine(ReportText& report, const FaxListEntryView& entry, std::string_view dateText,

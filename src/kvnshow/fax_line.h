@@ -10,9 +10,6 @@
 
 namespace kvn {
 
-// The column header, written once, above the first fax's line.
-void addFaxLineHeader(ReportText& report);
-
 // One fax's line. extended is null for the brief line.
 void addFaxLine(ReportText& report, const FaxListEntryView& entry, std::string_view dateText,
                 const ExtendedFaxView* extended);

@@ -1,9 +1,9 @@
-// The counts a listing keeps of the entries it walks, and its two totals lines.
+// The counts a listing keeps of the entries it walks (listing_frame.h writes
+// them).
 #ifndef KVNSHOW_FAX_TOTALS_H
 #define KVNSHOW_FAX_TOTALS_H
 
 #include <cstdint>
-#include <cstdio>
 
 #include "kvnapi/kvnrecords.h"
 
@@ -22,10 +22,6 @@ struct FaxTotals {
 
   // Counts a selected entry, before its report, whatever the report does.
   void countSelected(const FaxListEntryView& entry);
-
-  // "faxes:..." and "recv:..." lines; a direction the filter does not want
-  // shows "-" for its count.
-  void write(std::FILE* out, std::int32_t directionFilter) const;
 };
 
 }  // namespace kvn

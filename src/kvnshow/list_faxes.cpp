@@ -7,6 +7,7 @@
 #include "kvnshow/fax_selection.h"
 #include "kvnshow/fax_totals.h"
 #include "kvnshow/kvn_show_app.h"
+#include "kvnshow/listing_frame.h"
 #include "kvnshow/listing_options.h"
 
 namespace kvn {
@@ -54,15 +55,14 @@ bool KvnShowApp::listFaxes(std::int32_t directionFilter, std::int32_t reportMode
     }
     totals.countSelected(entry);
     if (totals.selected == 1) {
-      std::fputc('\n', out);
+      writeListingStart(out);
     }
     if (reportFax(element, totals.selected, reportMode)) {
       ++totals.listed;
     }
   }
 
-  std::fputc('\n', out);
-  totals.write(out, directionFilter);
+  writeListingEnd(out, totals, directionFilter);
   flushOutput(out);
   KvnCloseListHandle(list);
   return true;

@@ -1,6 +1,7 @@
 // The report of one selected fax: its date text, its extended record when the
-// style needs it, then the one-line or the verbose rendering. Each report is
-// built whole, handed to the stream at once and flushed once, at its end.
+// style needs it, then its piece of the listing's frame and the one-line or the
+// verbose rendering. Each report is built whole, handed to the stream at once
+// and flushed once, at its end.
 #include <array>
 #include <string_view>
 
@@ -10,6 +11,7 @@
 #include "kvnshow/fax_date_text.h"
 #include "kvnshow/fax_line.h"
 #include "kvnshow/kvn_show_app.h"
+#include "kvnshow/listing_frame.h"
 #include "kvnshow/listing_options.h"
 #include "kvnshow/report_text.h"
 #include "kvnshow/verbose_fax_report.h"
@@ -41,12 +43,10 @@ bool KvnShowApp::reportFax(const void* entryBytes, std::int64_t ordinal, std::in
     }
   }
 
+  addReportFrame(report, ordinal, reportMode);
   if (reportMode == kReportVerbose) {
     addVerboseFaxReport(report, entry, ordinal, dateText, details);
   } else {
-    if (ordinal == 1) {
-      addFaxLineHeader(report);
-    }
     addFaxLine(report, entry, dateText, reportMode == kReportExtended ? &details : nullptr);
   }
   report.writeOut();

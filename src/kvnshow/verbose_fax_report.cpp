@@ -74,9 +74,6 @@ const char* printJobTypeName(std::int16_t printJobType) {
 
 void addVerboseFaxReport(ReportText& report, const FaxListEntryView& entry, std::int64_t ordinal,
                          std::string_view dateText, const ExtendedFaxView& record) {
-  if (ordinal > 1) {
-    report.add('\n');
-  }
   report.addDecimal(ordinal);
   report.add(' ');
   report.add(entry.uniqueId());

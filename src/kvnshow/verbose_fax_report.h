@@ -16,7 +16,7 @@ const char* priorityName(std::uint8_t priority);
 // "PCL-5" to "ConversionList" for 1 to 5, "Unknown" for any other value.
 const char* printJobTypeName(std::int16_t printJobType);
 
-// One fax's block; a blank line first for every fax but the first.
+// One fax's block, headed by its ordinal and unique-ID.
 void addVerboseFaxReport(ReportText& report, const FaxListEntryView& entry, std::int64_t ordinal,
                          std::string_view dateText, const ExtendedFaxView& record);
 
