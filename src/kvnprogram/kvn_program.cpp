@@ -30,13 +30,13 @@ std::int32_t timeZoneOffset(const ServerInfoView& info) {
 
 }  // namespace
 
-KvnProgram::KvnProgram(std::FILE* console) : console_(console) {
+KvnProgram::KvnProgram(std::FILE* stream) : console(stream) {
   apiVersion = KvnGetAPIVersion();
   std::string version;
   if (!formatCalendarTime(apiVersion, TimeZoneKind::Utc, "%m/%d/%Y %H:%M:%SZ", version)) {
     version = R"(??/??/???? ??:??:??Z)";  // raw: no trigraphs
   }
-  std::fprintf(console_, "Kavrin API version: %s\n", version.c_str());
+  std::fprintf(console, "Kavrin API version: %s\n", version.c_str());
   serverInfo = std::make_unique<unsigned char[]>(server_info::kSize);  // zeroed
 }
 
@@ -48,39 +48,39 @@ KvnProgram::~KvnProgram() {
 }
 
 bool KvnProgram::connect(const char* host) {
-  std::fprintf(console_, "Connecting to Kavrin server: %s\n", host);
-  flushOutput(console_);
+  std::fprintf(console, "Connecting to Kavrin server: %s\n", host);
+  flushOutput(console);
   for (int attempt = 1; attempt <= kConnectAttempts; ++attempt) {
-    std::fprintf(console_, "Connect(%d) to Kavrin server: %s\n", attempt, host);
-    flushOutput(console_);
+    std::fprintf(console, "Connect(%d) to Kavrin server: %s\n", attempt, host);
+    flushOutput(console);
     std::int32_t error = 0;
     const KvnServerHandle handle = KvnCreateServerHandle(host, 4, &error);
     noteCallTime();
     if (handle != 0) {
-      std::fprintf(console_, "Connected to Kavrin server:  %s\n", host);
-      flushOutput(console_);
+      std::fprintf(console, "Connected to Kavrin server:  %s\n", host);
+      flushOutput(console);
       lastError = 0;
       serverHandle = handle;
       serverName = host;
       serverInfoText.reset();
       if (KvnVersionCheck(serverHandle, kRequiredRelease, 0) != 0) {
-        std::fprintf(console_, "Incompatible Kavrin server release, need %X.%02X\n",
+        std::fprintf(console, "Incompatible Kavrin server release, need %X.%02X\n",
                      kRequiredRelease >> 8, kRequiredRelease & 0xFF);
-        flushOutput(console_);
+        flushOutput(console);
         return false;
       }
       getServerInfo();
       return true;
     }
     lastError = error;
-    std::fprintf(console_, "Connect failed to Kavrin server: %s, error %d: %s\n", host, lastError,
+    std::fprintf(console, "Connect failed to Kavrin server: %s, error %d: %s\n", host, lastError,
                  errorText());
-    flushOutput(console_);
+    flushOutput(console);
     pauseMilliseconds(kRetryPauseMilliseconds);
   }
-  std::fprintf(console_, "Can't connect to Kavrin server after %d tries: %s\n", kConnectAttempts,
+  std::fprintf(console, "Can't connect to Kavrin server after %d tries: %s\n", kConnectAttempts,
                host);
-  flushOutput(console_);
+  flushOutput(console);
   return false;
 }
 
@@ -122,15 +122,15 @@ void KvnProgram::disconnect() {
   if (serverHandle == 0) {
     return;
   }
-  std::fprintf(console_, "Disconnect from Kavrin server: %s, %s\n",
+  std::fprintf(console, "Disconnect from Kavrin server: %s, %s\n",
                serverName ? serverName->c_str() : "-",
                serverInfoText ? serverInfoText->c_str() : "-");
-  flushOutput(console_);
+  flushOutput(console);
   KvnCloseServerHandle(serverHandle);
   serverHandle = 0;
   noteCallTime();
-  std::fprintf(console_, "Disconnected\n");
-  flushOutput(console_);
+  std::fprintf(console, "Disconnected\n");
+  flushOutput(console);
 }
 
 void KvnProgram::noteCallTime() {

@@ -28,7 +28,7 @@ class KvnProgram {
 
   // Reads the library's version stamp and prints the API version line to the
   // console (standard output in a program), without flushing.
-  explicit KvnProgram(std::FILE* console = stdout);
+  explicit KvnProgram(std::FILE* stream = stdout);
   virtual ~KvnProgram();
   KvnProgram(const KvnProgram&) = delete;
   KvnProgram& operator=(const KvnProgram&) = delete;
@@ -60,12 +60,13 @@ class KvnProgram {
   std::optional<std::string> userName;
   std::optional<std::string> userQualifier;
   std::array<char, kErrorTextRoom> errorBuffer{};
+  // Where the progress and error lines go; each is flushed ahead of the
+  // library call or pause that follows it. A program built on the class
+  // writes its own lines here too, so that they keep their order.
+  std::FILE* console;
 
  private:
   void noteCallTime();
-  // Where the progress and error lines go; each is flushed ahead of the
-  // library call or pause that follows it.
-  std::FILE* console_;
 };
 
 }  // namespace kvn

@@ -19,7 +19,9 @@ class KvnShowApp : public KvnProgram {
 
   bool isConnected() const { return serverHandle != 0; }
 
-  std::FILE* out = stdout;
+  // The console under the name the listing knows it by: one handle, so that
+  // no run can write its progress to one stream and its listing to another.
+  std::FILE*& out = console;
   bool mainFolderOnly = true;
   bool utcTimes = false;
 

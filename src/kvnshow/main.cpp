@@ -34,7 +34,7 @@ int main(int argc, char** argv) {
   writeBanner();
   int status = kvn::kExitSuccess;
   try {
-    kvn::KvnShowApp app(stdout);
+    kvn::KvnShowApp app;
     app.out = stdout;
     status = app.run(argc, argv);
     // A refused release leaves the connection open for us to close.
