@@ -34,35 +34,34 @@ int KvnShowApp::run(int argc, const char* const* argv) {
   std::fputs("\n", out);
   flushOutput(out);
 
-  int status = kExitSuccess;
-  if (!getServerInfo()) {
-    std::fprintf(out, "Can't retrieve server info: %s\n", line.host);
-    flushOutput(out);
-    status = kExitNoServerInfo;
-  } else {
-    std::fprintf(out, "Kavrin server: %s, %s\n\n", serverName->c_str(), serverInfoText->c_str());
-    std::fputs("Retrieving user info...\n", out);
-    flushOutput(out);
-    if (!loadUser(line.user)) {
-      std::fprintf(out, "Invalid user: \"%s\"\n", line.user);
-      status = kExitInvalidUser;
-    } else {
-      std::fprintf(out, "User: %s\\%s \"%s\"\n\n", userQualifier->c_str(), userID->c_str(),
-                   userName->c_str());
-      sortMode = line.sortMode;
-      mainFolderOnly = line.mainFolderOnly;
-      utcTimes = line.utcTimes;
-      if (!listFaxes(line.directionFilter, line.reportMode, line.patterns.data())) {
-        status = kExitNoFaxList;
-      }
-      std::fputs("\n", out);
-      flushOutput(out);
-    }
-  }
-
+  const int status = runConnected(line);
   disconnect();
   flushOutput(out);
   return status;
+}
+
+int KvnShowApp::runConnected(const CommandLine& line) {
+  if (!getServerInfo()) {
+    std::fprintf(out, "Can't retrieve server info: %s\n", line.host);
+    flushOutput(out);
+    return kExitNoServerInfo;
+  }
+  std::fprintf(out, "Kavrin server: %s, %s\n\n", serverName->c_str(), serverInfoText->c_str());
+  std::fputs("Retrieving user info...\n", out);
+  flushOutput(out);
+  if (!loadUser(line.user)) {
+    std::fprintf(out, "Invalid user: \"%s\"\n", line.user);
+    return kExitInvalidUser;
+  }
+  std::fprintf(out, "User: %s\\%s \"%s\"\n\n", userQualifier->c_str(), userID->c_str(),
+               userName->c_str());
+  sortMode = line.sortMode;
+  mainFolderOnly = line.mainFolderOnly;
+  utcTimes = line.utcTimes;
+  const bool listed = listFaxes(line.directionFilter, line.reportMode, line.patterns.data());
+  std::fputs("\n", out);
+  flushOutput(out);
+  return listed ? kExitSuccess : kExitNoFaxList;
 }
 
 }  // namespace kvn

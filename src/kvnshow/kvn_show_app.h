@@ -10,6 +10,8 @@
 
 namespace kvn {
 
+struct CommandLine;
+
 class KvnShowApp : public KvnProgram {
  public:
   using KvnProgram::KvnProgram;
@@ -26,6 +28,9 @@ class KvnShowApp : public KvnProgram {
   bool utcTimes = false;
 
  private:
+  // The part of a run between connect and disconnect: the server's and the
+  // user's lines, then the listing; returns the run's status.
+  int runConnected(const CommandLine& line);
   // Lists the user's faxes that match a pattern and the direction filter,
   // then the totals. False only when the list cannot be retrieved.
   bool listFaxes(std::int32_t directionFilter, std::int32_t reportMode,
