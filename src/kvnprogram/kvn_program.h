@@ -46,7 +46,9 @@ class KvnProgram {
   void disconnect();
 
  protected:
+  // No operation reads it: it tells a live object from a destroyed one in a dump.
   std::uint32_t stamp = kLiveStamp;
+  // Read by nothing: kept as part of the layout programs built on the class expect.
   std::int32_t spareSetting = 100;
   std::int32_t apiVersion = 0;
   std::optional<std::string> serverInfoText;
@@ -54,6 +56,7 @@ class KvnProgram {
   KvnServerHandle serverHandle = 0;
   std::unique_ptr<unsigned char[]> serverInfo;
   std::int32_t lastError = 0;
+  // Read by nothing here: when the server last answered, for programs built on the class.
   std::int64_t lastCallTime = 0;
   std::int32_t tzOffset = 0;  // seconds to add to a server time to get UTC
   std::optional<std::string> userID;
