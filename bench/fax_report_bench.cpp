@@ -12,6 +12,8 @@
 #include "kvnapi/kvnrecords.h"
 #include "kvnshow/fax_date_text.h"
 #include "kvnshow/fax_line.h"
+#include "kvnshow/listing_frame.h"
+#include "kvnshow/listing_options.h"
 #include "kvnshow/report_text.h"
 #include "kvnshow/verbose_fax_report.h"
 
@@ -92,6 +94,7 @@ BENCHMARK(extendedLine);
 void verboseBlock(benchmark::State& state) {
   renderReports(state, [](kvn::ReportText& report, const kvn::FaxListEntryView& entry,
                           const kvn::ExtendedFaxView& details, std::int64_t ordinal) {
+    kvn::addReportFrame(report, ordinal, kvn::kReportVerbose);
     kvn::addVerboseFaxReport(report, entry, ordinal, kDateText, details);
   });
 }
