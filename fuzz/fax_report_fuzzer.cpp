@@ -16,8 +16,9 @@
 #include <string>
 #include <string_view>
 
-#include "captured_output.h"
+#include "captured_stream.h"
 #include "harness_checks.h"
+#include "hex_text.h"
 #include "kvnapi/kvnrecords.h"
 #include "kvnshow/fax_date_text.h"
 #include "kvnshow/fax_line.h"
@@ -141,7 +142,7 @@ void checkLines(const Input& input, const char* date) {
   const kvn::ExtendedFaxView details(input.record.data());
   const std::string uniqueId = textField(input.entry.data(), 172, 16);
 
-  const std::string brief = rendered([&](std::FILE* out) {
+  const std::string brief = kvn::test::rendered([&](std::FILE* out) {
     kvn::ReportText report(out);
     kvn::addFaxLine(report, entry, date, nullptr);
     report.writeOut();
@@ -150,7 +151,7 @@ void checkLines(const Input& input, const char* date) {
       lineStart(input.entry.data(), date) + leftAligned(uniqueId, 15) + "\n";
   expectEqual("brief line", brief, expectedBrief);
 
-  const std::string extended = rendered([&](std::FILE* out) {
+  const std::string extended = kvn::test::rendered([&](std::FILE* out) {
     kvn::ReportText report(out);
     kvn::addFaxLine(report, entry, date, &details);
     report.writeOut();
@@ -165,7 +166,7 @@ void checkLines(const Input& input, const char* date) {
 void checkVerbose(const Input& input, const char* date) {
   const kvn::FaxListEntryView entry(input.entry.data());
   const kvn::ExtendedFaxView details(input.record.data());
-  const std::string block = rendered([&](std::FILE* out) {
+  const std::string block = kvn::test::rendered([&](std::FILE* out) {
     kvn::ReportText report(out);
     kvn::addReportFrame(report, input.ordinal, kvn::kReportVerbose);
     kvn::addVerboseFaxReport(report, entry, input.ordinal, date, details);
@@ -174,14 +175,12 @@ void checkVerbose(const Input& input, const char* date) {
 
   const unsigned char* fax = input.entry.data();
   const std::string letters = flagLetters(fax);
-  std::array<char, 9> handle{};
-  std::snprintf(handle.data(), handle.size(), "%08llX",
-                static_cast<unsigned long long>(littleEndian(fax, 4)));
+  const std::string handle = kvn::test::hex8(static_cast<std::uint32_t>(littleEndian(fax, 4)));
   const std::string head =
       std::string(input.ordinal > 1 ? "\n" : "") + std::to_string(input.ordinal) + " " +
       textField(fax, 172, 16) + "\n  Flags          " + flagWords(letters) +
       "\n  FaxFile         " + textField(input.record.data(), 36, 28) + "\n  Handle          " +
-      handle.data() + "\n  " + (letters[0] == 'R' ? "RecvDate" : "SendDate") + "        " + date +
+      handle + "\n  " + (letters[0] == 'R' ? "RecvDate" : "SendDate") + "        " + date +
       " Z\n  DID             " + textField(input.record.data(), 492, 32) + "\n";
   expectEqual("verbose head", block.substr(0, head.size()), head);
 

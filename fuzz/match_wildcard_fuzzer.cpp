@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return -1;  // not kept in the corpus
   }
   const bool fast = kvn::matchWildcard(text.c_str(), pattern.c_str());
-  const bool reference = kvn::testing::recursiveWildcard(text.c_str(), pattern.c_str());
+  const bool reference = kvn::test::recursiveWildcard(text.c_str(), pattern.c_str());
   if (fast != reference) {
     std::fprintf(stderr, "matchWildcard says %d, the recursive definition %d\n", fast ? 1 : 0,
                  reference ? 1 : 0);

@@ -13,7 +13,7 @@
 #include <cstdio>
 #include <string>
 
-#include "captured_output.h"
+#include "captured_stream.h"
 #include "fuzzed_client_library.h"
 #include "harness_checks.h"
 #include "kvnprogram/kvn_program.h"
@@ -84,7 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   serveFuzzedServer(server);
 
-  const std::string console = rendered([&](std::FILE* out) {
+  const std::string console = kvn::test::rendered([&](std::FILE* out) {
     ConnectionUnderTest connection(out);
     if (connection.apiVersion != server.apiVersion) {
       fail("the API version is not the library's stamp");

@@ -1,38 +1,8 @@
 #include "test_servers.h"
 
 #include <cstdlib>
-#include <fstream>
-#include <random>
-#include <stdexcept>
 
 namespace kvnsim::test {
-
-TempFolder::TempFolder() {
-  std::random_device random;
-  const std::filesystem::path base = std::filesystem::temp_directory_path();
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    path_ = base / ("kvnsim-test-" + std::to_string(random()));
-    if (std::filesystem::create_directory(path_)) {
-      return;
-    }
-  }
-  throw std::runtime_error("cannot create a temporary folder");
-}
-
-TempFolder::~TempFolder() {
-  std::error_code ignored;
-  std::filesystem::remove_all(path_, ignored);
-}
-
-std::string TempFolder::write(const std::string& name, const std::string& content) const {
-  const std::filesystem::path file = path_ / name;
-  std::ofstream stream(file, std::ios::binary);
-  stream << content;
-  if (!stream) {
-    throw std::runtime_error("cannot write " + file.string());
-  }
-  return file.string();
-}
 
 namespace {
 

@@ -11,26 +11,14 @@
 
 #include "kvnapi/kvnapi.h"
 #include "kvnapi/kvnrecords.h"
+#include "temp_folder.h"
 
 namespace kvnsim::test {
 
-// A fresh folder that is removed with everything in it. Each test uses its
-// own, so that host texts (whose connection attempts the library counts for
-// the life of the process) never repeat between tests.
-class TempFolder {
- public:
-  TempFolder();
-  ~TempFolder();
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
-
-  const std::filesystem::path& path() const { return path_; }
-  // Writes <name> into the folder and returns its path as a host text.
-  std::string write(const std::string& name, const std::string& content) const;
-
- private:
-  std::filesystem::path path_;
-};
+// Each test uses a folder of its own, so that host texts (whose connection
+// attempts the library counts for the life of the process) never repeat
+// between tests.
+using kvn::test::TempFolder;
 
 // Sets an environment variable for the life of the object.
 class ScopedEnvironment {

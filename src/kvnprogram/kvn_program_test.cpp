@@ -2,19 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <filesystem>
-#include <fstream>
+#include <cstdio>
 #include <string>
 
-#include <unistd.h>
-
+#include "captured_stream.h"
 #include "fake_sleep.h"
+#include "temp_folder.h"
 
 namespace kvn {
 namespace {
-
-namespace fs = std::filesystem;
 
 // Exposes the connection's state to the tests.
 class InspectableProgram : public KvnProgram {
@@ -35,40 +31,18 @@ class InspectableProgram : public KvnProgram {
 // connection prints.
 class KvnProgramTest : public testing::Test {
  protected:
-  void SetUp() override {
-    static std::atomic<int> counter{0};
-    folder_ = fs::temp_directory_path() /
-              ("kvnprogram_test_" + std::to_string(::getpid()) + "_" + std::to_string(counter++));
-    fs::create_directories(folder_);
-    console_ = std::tmpfile();
-    ASSERT_NE(console_, nullptr);
-    kvnFakeSleepReset();
-  }
-
-  void TearDown() override {
-    std::fclose(console_);
-    fs::remove_all(folder_);
-  }
+  void SetUp() override { kvnFakeSleepReset(); }
 
   // Returns the host text that names the description.
   std::string describe(const std::string& name, const std::string& json) {
-    const fs::path file = folder_ / (name + ".json");
-    std::ofstream(file) << json;
-    return file.string();
+    return folder_.write(name + ".json", json);
   }
 
-  std::string printed() {
-    std::fflush(console_);
-    std::rewind(console_);
-    std::string text;
-    for (int c = std::fgetc(console_); c != EOF; c = std::fgetc(console_)) {
-      text.push_back(static_cast<char>(c));
-    }
-    return text;
-  }
+  std::string printed() { return consoleStream_.written(); }
 
-  fs::path folder_;
-  std::FILE* console_ = nullptr;
+  test::TempFolder folder_;
+  test::CapturedStream consoleStream_;
+  std::FILE* console_ = consoleStream_.get();
 };
 
 const char* const kUsers = R"("users": [{"qualifier": "KAVRIN", "id": "ALICE", "name": "Alice"}])";

@@ -75,7 +75,7 @@ TEST(MatchWildcard, EverySingleBytePairAgreesWithTheDefinition) {
     for (int p = 1; p < 256; ++p) {
       const char text[2] = {static_cast<char>(t), '\0'};
       const char pattern[2] = {static_cast<char>(p), '\0'};
-      ASSERT_EQ(matchWildcard(text, pattern), testing::recursiveWildcard(text, pattern))
+      ASSERT_EQ(matchWildcard(text, pattern), test::recursiveWildcard(text, pattern))
           << "text byte " << t << ", pattern byte " << p;
     }
   }
@@ -103,7 +103,7 @@ TEST(MatchWildcard, AgreesWithTheDefinitionOnEveryShortTextAndPattern) {
   long long matches = 0;
   for (const auto& text : texts) {
     for (const auto& pattern : patterns) {
-      const bool expected = testing::recursiveWildcard(text.c_str(), pattern.c_str());
+      const bool expected = test::recursiveWildcard(text.c_str(), pattern.c_str());
       ASSERT_EQ(matchWildcard(text.c_str(), pattern.c_str()), expected)
           << "text \"" << text << "\", pattern \"" << pattern << "\"";
       matches += expected ? 1 : 0;
@@ -128,7 +128,7 @@ TEST(MatchWildcard, AgreesWithTheDefinitionOnRandomIds) {
     const std::string text = randomString(textBytes, 15);
     const std::string pattern = randomString(patternBytes, 8);
     ASSERT_EQ(matchWildcard(text.c_str(), pattern.c_str()),
-              testing::recursiveWildcard(text.c_str(), pattern.c_str()))
+              test::recursiveWildcard(text.c_str(), pattern.c_str()))
         << "text \"" << text << "\", pattern \"" << pattern << "\"";
   }
 }

@@ -8,40 +8,12 @@
 #include <string_view>
 #include <vector>
 
+#include "captured_stream.h"
+
 namespace kvn {
 namespace {
 
-// A temporary file as the output stream, read back whole.
-class CapturedStream {
- public:
-  CapturedStream() : file_(std::tmpfile()) {}
-  CapturedStream(const CapturedStream&) = delete;
-  CapturedStream& operator=(const CapturedStream&) = delete;
-  CapturedStream(CapturedStream&&) = delete;
-  CapturedStream& operator=(CapturedStream&&) = delete;
-  ~CapturedStream() {
-    if (file_ != nullptr) {
-      std::fclose(file_);
-    }
-  }
-
-  std::FILE* get() const { return file_; }
-
-  // Everything the stream has received so far, its buffer included.
-  std::string written() const {
-    std::fflush(file_);
-    std::rewind(file_);
-    std::string text;
-    for (int c = std::fgetc(file_); c != EOF; c = std::fgetc(file_)) {
-      text.push_back(static_cast<char>(c));
-    }
-    std::fseek(file_, 0, SEEK_END);
-    return text;
-  }
-
- private:
-  std::FILE* file_;
-};
+using test::CapturedStream;
 
 struct DecimalCase {
   std::int64_t value;

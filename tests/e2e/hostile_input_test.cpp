@@ -14,6 +14,7 @@
 #include "e2e/kvnshow_runner.h"
 #include "e2e/output_diff.h"
 #include "e2e/program_run.h"
+#include "temp_folder.h"
 
 namespace kvn::e2e {
 namespace {
@@ -150,8 +151,7 @@ TEST(HostileInputTest, ErrorTextOf100000CharactersFromTheLibrary) {
   longText.resize(100000);
   description.replace(start + 1, text.size(), longText);
 
-  ScratchDirectory site;
-  ASSERT_FALSE(site.path().empty());
+  const test::TempFolder site;
   fs::create_directory(site.path() / "servers");
   std::ofstream(site.path() / "servers" / "long-error.json", std::ios::binary) << description;
   KvnshowRun run = runOf(golden);
@@ -200,7 +200,6 @@ class EveryByteTest : public testing::Test {
   static constexpr int kFaxes = 17;
 
   void SetUp() override {
-    ASSERT_FALSE(site_.path().empty());
     fs::create_directory(site_.path() / "servers");
     std::string faxes;
     for (int fax = 0; fax < kFaxes; ++fax) {
@@ -267,7 +266,7 @@ class EveryByteTest : public testing::Test {
     return expected;
   }
 
-  ScratchDirectory site_;
+  test::TempFolder site_;
   std::string ids_[kFaxes];
 };
 

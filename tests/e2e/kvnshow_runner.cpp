@@ -1,13 +1,11 @@
 #include "e2e/kvnshow_runner.h"
 
-#include <stdlib.h>  // mkdtemp
-
 #include <algorithm>
-#include <system_error>
 
 #include "e2e/sanitizer_environment.h"
 #include "e2e/text_mode_output.h"
 #include "e2e/windows_arguments.h"
+#include "temp_folder.h"
 
 namespace kvn::e2e {
 namespace {
@@ -85,20 +83,6 @@ const fs::path& serversDirectory() {
   return directory;
 }
 
-ScratchDirectory::ScratchDirectory() {
-  std::string pattern = (fs::temp_directory_path() / "kvnshow_e2e_XXXXXX").string();
-  if (mkdtemp(pattern.data()) != nullptr) {
-    path_ = pattern;
-  }
-}
-
-ScratchDirectory::~ScratchDirectory() {
-  std::error_code ignored;
-  if (!path_.empty()) {
-    fs::remove_all(path_, ignored);
-  }
-}
-
 KvnshowOutcome runKvnshow(const KvnshowRun& run) {
   KvnshowOutcome outcome;
   if (!fs::is_regular_file(kProgram) || (!kUnderWine && !fs::is_regular_file(kFakeSleepLibrary))) {
@@ -106,11 +90,7 @@ KvnshowOutcome runKvnshow(const KvnshowRun& run) {
         "not built: " + kProgram.string() + " or " + kFakeSleepLibrary.string();
     return outcome;
   }
-  ScratchDirectory scratch;
-  if (scratch.path().empty()) {
-    outcome.program.failure = "cannot create a scratch folder";
-    return outcome;
-  }
+  const test::TempFolder scratch;
   const fs::path pauseLog = scratch.path() / "pauses.log";
   const fs::path callTrace = scratch.path() / "calls.log";
 

@@ -25,23 +25,6 @@ namespace kvn::e2e {
 const std::filesystem::path& casesDirectory();
 const std::filesystem::path& serversDirectory();
 
-// A fresh folder, removed with the object; its path is empty when it could
-// not be made.
-class ScratchDirectory {
- public:
-  ScratchDirectory();
-  ~ScratchDirectory();
-  ScratchDirectory(const ScratchDirectory&) = delete;
-  ScratchDirectory& operator=(const ScratchDirectory&) = delete;
-  ScratchDirectory(ScratchDirectory&&) = delete;
-  ScratchDirectory& operator=(ScratchDirectory&&) = delete;
-
-  [[nodiscard]] const std::filesystem::path& path() const { return path_; }
-
- private:
-  std::filesystem::path path_;
-};
-
 struct KvnshowRun {
   std::vector<std::string> arguments;      // after the program name
   std::optional<std::string> programName;  // argv[0]; the program's path when not given

@@ -16,6 +16,7 @@
 #include "e2e/output_diff.h"
 #include "e2e/program_run.h"
 #include "e2e/sanitizer_environment.h"
+#include "temp_folder.h"
 
 namespace kvn::e2e {
 namespace {
@@ -109,16 +110,15 @@ void expectRealRuns(const std::vector<Example>& examples) {
     SCOPED_TRACE("$ kvnshow " + example.commandLine);
     const SplitWords words = splitWords(example.commandLine);
     ASSERT_EQ(words.error, "");
-    const fs::path scratch = fs::temp_directory_path() / "kvnshow_readme";
-    fs::create_directories(scratch);
+    const test::TempFolder scratch;
     ProgramRun run;
     run.executable = KVN_PROGRAM;
     run.argumentVector = {"kvnshow"};
     run.argumentVector.insert(run.argumentVector.end(), words.words.begin(), words.words.end());
     run.environment = sanitizerEnvironment();
     run.environment.insert(run.environment.end(), {"PATH=/usr/bin:/bin", "TZ=UTC"});
-    run.workingDirectory = scratch;
-    run.scratchDirectory = scratch;
+    run.workingDirectory = scratch.path();
+    run.scratchDirectory = scratch.path();
     const ProgramOutcome outcome = runProgram(run);
     ASSERT_EQ(outcome.failure, "");
     EXPECT_EQ(outcome.exitStatus, 0);

@@ -14,6 +14,8 @@
 #include <sstream>
 #include <string>
 
+#include "temp_folder.h"
+
 namespace {
 
 class FakeSleepTest : public testing::Test {
@@ -22,20 +24,13 @@ class FakeSleepTest : public testing::Test {
     unsetenv("KVN_FAKE_SLEEP_LOG");
     kvnFakeSleepReset();
   }
-  void TearDown() override {
-    unsetenv("KVN_FAKE_SLEEP_LOG");
-    if (!logPath_.empty()) {
-      std::filesystem::remove(logPath_);
-    }
-  }
+  void TearDown() override { unsetenv("KVN_FAKE_SLEEP_LOG"); }
 
   // Points KVN_FAKE_SLEEP_LOG at a fresh file name and returns it.
   std::filesystem::path useLogFile() {
-    logPath_ = std::filesystem::temp_directory_path() /
-               ("kvn_fake_sleep_test_" + std::to_string(getpid()) + ".log");
-    std::filesystem::remove(logPath_);
-    setenv("KVN_FAKE_SLEEP_LOG", logPath_.c_str(), 1);
-    return logPath_;
+    std::filesystem::path logPath = folder_.path() / "pauses.log";
+    setenv("KVN_FAKE_SLEEP_LOG", logPath.c_str(), 1);
+    return logPath;
   }
 
   // Pauses with standard output pointed at a fresh file that has already
@@ -81,7 +76,7 @@ class FakeSleepTest : public testing::Test {
   }
 
  private:
-  std::filesystem::path logPath_;
+  kvn::test::TempFolder folder_;
 };
 
 TEST_F(FakeSleepTest, CountsAndSumsEveryPause) {

@@ -8,7 +8,7 @@
 
 #include <cstring>
 
-namespace kvn::testing {
+namespace kvn::test {
 
 inline int foldForReference(char c) {
   const int byte = static_cast<unsigned char>(c);
@@ -40,6 +40,6 @@ inline bool recursiveWildcard(const char* text, const char* pattern) {
   return recursiveWildcard(text + 1, pattern + 1);
 }
 
-}  // namespace kvn::testing
+}  // namespace kvn::test
 
 #endif  // KVN_TESTS_SUPPORT_RECURSIVE_WILDCARD_H
