@@ -94,6 +94,11 @@ std::string readHeaderLine(std::string_view line, E2eCase& testCase, bool& statu
       }
     }
     testCase.pauses = std::move(words);
+  } else if (key == "compare") {
+    if (words.size() != 1 || (words.front() != "whole" && words.front() != "from-first-line")) {
+      return "compare takes one word: whole or from-first-line";
+    }
+    testCase.fromFirstLine = words.front() == "from-first-line";
   } else if (key == "mask") {
     if (words.size() != 1 || words.front().empty()) {
       return "mask takes one non-empty word";

@@ -20,6 +20,8 @@ struct E2eCase {
   int exitStatus = 0;
   std::vector<std::string> pauses;  // milliseconds of each requested pause, in order
   std::vector<std::string> masks;   // see maskOutput
+  bool fromFirstLine = false;       // compare from the expected first line on (see
+                                    // outputFromFirstLineOf), not the whole output
   // Under the Windows C runtime only (the suite under Wine): settings over the
   // environment, and whole expected lines replaced by what that runtime writes.
   std::vector<std::pair<std::string, std::string>> windowsEnvironment;

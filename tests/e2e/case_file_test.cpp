@@ -24,6 +24,7 @@ TEST(CaseFile, ReadsEveryHeaderKey) {
       "status: 3\n"
       "pauses: 10000 1.500000\n"
       "mask: \"problem: \"\n"
+      "compare: from-first-line\n"
       "--- stdout\n"
       "line\n");
   ASSERT_EQ(parsed.error, "");
@@ -36,6 +37,7 @@ TEST(CaseFile, ReadsEveryHeaderKey) {
   EXPECT_EQ(testCase.exitStatus, 3);
   EXPECT_EQ(testCase.pauses, (Words{"10000", "1.500000"}));
   EXPECT_EQ(testCase.masks, Words{"problem: "});
+  EXPECT_TRUE(testCase.fromFirstLine);
   EXPECT_EQ(testCase.expectedStdout, "line\n");
 }
 
@@ -55,6 +57,7 @@ TEST(CaseFile, NothingAfterTheSeparatorExpectsNoOutput) {
   EXPECT_TRUE(parsed.testCase.arguments.empty());
   EXPECT_TRUE(parsed.testCase.pauses.empty());
   EXPECT_FALSE(parsed.testCase.programName.has_value());
+  EXPECT_FALSE(parsed.testCase.fromFirstLine) << "the whole output by default";
 }
 
 TEST(CaseFile, RejectsMalformedHeaders) {
@@ -68,6 +71,7 @@ TEST(CaseFile, RejectsMalformedHeaders) {
   EXPECT_NE(parseCaseFile("status: 0\nenv: TZ\n--- stdout\n").error, "");
   EXPECT_NE(parseCaseFile("status: 0\nargv0: a b\n--- stdout\n").error, "");
   EXPECT_NE(parseCaseFile("status: 0\nstdin: x\n--- stdout\n").error, "");
+  EXPECT_NE(parseCaseFile("status: 0\ncompare: tail\n--- stdout\n").error, "");
   EXPECT_NE(parseCaseFile("status: 0\r\n--- stdout\n").error, "");
   EXPECT_NE(parseCaseFile("status: 0\nargs \"x\n--- stdout\n").error, "");
 }

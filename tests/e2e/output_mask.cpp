@@ -33,4 +33,13 @@ std::string maskOutput(std::string_view output, const std::vector<std::string>& 
   return masked;
 }
 
+std::string outputFromFirstLineOf(const std::string& output, const std::string& expected) {
+  const std::string firstLine = expected.substr(0, expected.find('\n') + 1);
+  if (output.rfind(firstLine, 0) == 0) {
+    return output;
+  }
+  const std::size_t start = output.find("\n" + firstLine);
+  return start == std::string::npos ? output : output.substr(start + 1);
+}
+
 }  // namespace kvn::e2e

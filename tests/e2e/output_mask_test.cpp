@@ -19,5 +19,11 @@ TEST(OutputMask, CutsAfterTheEarliestMaskOfTheLine) {
   EXPECT_EQ(maskOutput("a: b: c\n", {"b: ", "a: "}), "a: <masked>\n");
 }
 
+TEST(OutputMask, ComparesFromTheExpectedFirstLineOn) {
+  EXPECT_EQ(outputFromFirstLineOf("a\nxb\nb\nc\n", "b\nc\n"), "b\nc\n") << "whole lines only";
+  EXPECT_EQ(outputFromFirstLineOf("b\nb\n", "b\n"), "b\nb\n") << "the first of them";
+  EXPECT_EQ(outputFromFirstLineOf("a\nc\n", "b\n"), "a\nc\n") << "no such line: all of it";
+}
+
 }  // namespace
 }  // namespace kvn::e2e

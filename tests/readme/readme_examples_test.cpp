@@ -14,6 +14,7 @@
 
 #include "e2e/argument_syntax.h"
 #include "e2e/output_diff.h"
+#include "e2e/output_mask.h"
 #include "e2e/program_run.h"
 #include "e2e/sanitizer_environment.h"
 #include "temp_folder.h"
@@ -50,16 +51,6 @@ std::vector<Example> examplesIn(const fs::path& readme) {
     firstLineOfBlock = false;
   }
   return examples;
-}
-
-// The output from the line the example begins with to the end.
-std::string shownPart(const std::string& output, const std::string& example) {
-  const std::string firstLine = example.substr(0, example.find('\n') + 1);
-  if (output.rfind(firstLine, 0) == 0) {
-    return output;
-  }
-  const std::size_t start = output.find("\n" + firstLine);
-  return start == std::string::npos ? output : output.substr(start + 1);
 }
 
 // A line of an example block of the manual page as it renders: the escapes
@@ -122,8 +113,9 @@ void expectRealRuns(const std::vector<Example>& examples) {
     const ProgramOutcome outcome = runProgram(run);
     ASSERT_EQ(outcome.failure, "");
     EXPECT_EQ(outcome.exitStatus, 0);
-    EXPECT_EQ(describeFirstDifference(example.expectedOutput,
-                                      shownPart(outcome.standardOutput, example.expectedOutput)),
+    EXPECT_EQ(describeFirstDifference(
+                  example.expectedOutput,
+                  outputFromFirstLineOf(outcome.standardOutput, example.expectedOutput)),
               "");
   }
 }
