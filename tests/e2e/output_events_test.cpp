@@ -113,6 +113,7 @@ const std::string kListing =
 
 std::vector<OutputEvent> detailLoads(const std::vector<long long>& offsets) {
   std::vector<OutputEvent> loads;
+  loads.reserve(offsets.size());
   for (const long long offset : offsets) {
     loads.push_back({"KvnLoadFax3", offset});
   }
