@@ -21,6 +21,7 @@
 #include <time.h>
 
 #include "kvnapi/kvnapi.h"
+#include "kvnapi/kvnconstants.h"
 
 /* Record layouts, as in src/kvnapi/kvnrecords.h. */
 enum {
@@ -345,7 +346,8 @@ static int reportFax(KvnServerHandle server, const unsigned char* e, int64_t ord
   static unsigned char record[kFaxRecordSize];
   if (mode != kBrief) {
     memset(record, 0, sizeof record);
-    if (KvnLoadFax3(server, u32(e, 0), 0, 3, 0, record, 11) != 0) {
+    if (KvnLoadFax3(server, u32(e, 0), KvnLoadFaxA, KvnLoadFaxB, KvnLoadFaxC, record,
+                    KvnLoadFaxLevel) != 0) {
       putLiteral("Can't retrieve extended fax info: ");
       putText(text(e, 172, 16));
       putLiteral(" (");
@@ -392,7 +394,7 @@ int main(int argc, char** argv) {
   const char* host = NULL;
   const char* userArgument = NULL;
   int mode = kBrief;
-  int folders = 0xFFFF;
+  int folders = KvnMainFolderMask;
   int utc = 0;
   int direction = 0;
   int index = 1;
@@ -403,7 +405,7 @@ int main(int argc, char** argv) {
     } else if (strcmp(o, "-u") == 0 && index + 1 < argc) {
       userArgument = argv[++index];
     } else if (strcmp(o, "-a") == 0) {
-      folders = 0xFFFD;
+      folders = KvnEveryFolderMask;
     } else if (strcmp(o, "-e") == 0) {
       mode = kExtended;
     } else if (strcmp(o, "-v") == 0) {
@@ -447,14 +449,15 @@ int main(int argc, char** argv) {
   printf("Connect(1) to Kavrin server: %s\n", host);
   fflush(stdout);
   int32_t error = 0;
-  KvnServerHandle server = KvnCreateServerHandle(host, 4, &error);
+  KvnServerHandle server = KvnCreateServerHandle(host, KvnConnectMode, &error);
   if (server == 0) {
     stop("no connection");
   }
   printf("Connected to Kavrin server:  %s\n", host);
   fflush(stdout);
   static unsigned char info[kServerInfoSize];
-  if (KvnVersionCheck(server, 0x520, 0) != 0 || KvnGetServerInfo2(server, info) != 0) {
+  if (KvnVersionCheck(server, KvnRequiredRelease, KvnVersionCheckReserved) != 0 ||
+      KvnGetServerInfo2(server, info) != 0) {
     stop("release refused");
   }
   fputs("\n", stdout);
@@ -468,7 +471,8 @@ int main(int argc, char** argv) {
          serverText.bytes);
   fflush(stdout);
   static unsigned char user[kUserSize];
-  if (KvnLoadUser3(server, 1, 0, userArgument, 0, 0, 0, 0, 11, user) != 0) {
+  if (KvnLoadUser3(server, KvnLoadUserA, KvnLoadUserB, userArgument, KvnLoadUserC, KvnLoadUserD,
+                   KvnLoadUserE, KvnLoadUserF, KvnLoadUserLevel, user) != 0) {
     stop("no such user");
   }
   struct Text qualifier = text(user, kQualifierOffset, kQualifierRoom);
@@ -482,7 +486,7 @@ int main(int argc, char** argv) {
   fputs("Retrieving fax list...\n", stdout);
   fflush(stdout);
   KvnListHandle list = 0;
-  if (KvnGetFaxList(server, userId, 1, (uint16_t)folders, 0, &list) != 0) {
+  if (KvnGetFaxList(server, userId, KvnFaxListA, (uint16_t)folders, KvnFaxListB, &list) != 0) {
     stop("no fax list");
   }
   if (sortMode != 0) {

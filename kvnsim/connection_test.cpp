@@ -121,16 +121,17 @@ TEST(ConnectionTest, ReleaseCheckRefusesOlderReleases) {
     std::int32_t expected;
   };
   const Case cases[] = {
-      {R"({})", 0x520, 0},
-      {R"({"release": "5.30"})", 0x520, 0},
-      {R"({"release": "5.20"})", 0x520, 0},
-      {R"({"release": "5.19"})", 0x520, kReleaseTooOld},
-      {R"({"release": "4.90"})", 0x520, kReleaseTooOld},
-      {R"({"release": "10.00"})", 0x520, 0},
-      {R"({"release": 1312})", 0x520, 0},
-      {R"({"release": 1311})", 0x520, kReleaseTooOld},
-      {R"({"release": "5.30", "faults": {"releaseRefused": true}})", 0x520, kReleaseTooOld},
-      {R"({"release": "5.30", "faults": {"releaseRefused": false}})", 0x520, 0},
+      {R"({})", KvnRequiredRelease, 0},
+      {R"({"release": "5.30"})", KvnRequiredRelease, 0},
+      {R"({"release": "5.20"})", KvnRequiredRelease, 0},
+      {R"({"release": "5.19"})", KvnRequiredRelease, kReleaseTooOld},
+      {R"({"release": "4.90"})", KvnRequiredRelease, kReleaseTooOld},
+      {R"({"release": "10.00"})", KvnRequiredRelease, 0},
+      {R"({"release": 1312})", KvnRequiredRelease, 0},
+      {R"({"release": 1311})", KvnRequiredRelease, kReleaseTooOld},
+      {R"({"release": "5.30", "faults": {"releaseRefused": true}})", KvnRequiredRelease,
+       kReleaseTooOld},
+      {R"({"release": "5.30", "faults": {"releaseRefused": false}})", KvnRequiredRelease, 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.description);
@@ -200,7 +201,7 @@ TEST(ConnectionTest, UserLookupAndFaxListFaults) {
   ASSERT_EQ(connection.error(), 0);
   std::array<unsigned char, kvn::user_record::kSize> user{};
   EXPECT_EQ(KvnLoadUser3(connection.handle(), 1, 0, "ALICE", 0, 0, 0, 0, 11, user.data()), 4711);
-  const FaxListFetch list(connection.handle(), "ALICE", kMainFolderOnly);
+  const FaxListFetch list(connection.handle(), "ALICE", KvnMainFolderMask);
   EXPECT_EQ(list.error(), 11040);
 }
 

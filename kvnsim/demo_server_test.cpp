@@ -14,7 +14,7 @@ namespace {
 TEST(DemoServerTest, ServerObservesDaylightSavingTime) {
   const Connection demo("demo");
   ASSERT_EQ(demo.error(), 0);
-  EXPECT_EQ(KvnVersionCheck(demo.handle(), 0x520, 0), 0);
+  EXPECT_EQ(KvnVersionCheck(demo.handle(), KvnRequiredRelease, 0), 0);
   std::array<unsigned char, kvn::server_info::kSize> record{};
   ASSERT_EQ(KvnGetServerInfo2(demo.handle(), record.data()), 0);
   const kvn::ServerInfoView info(record.data());
@@ -41,8 +41,8 @@ TEST(DemoServerTest, EveryUserAndEveryFaxCanBeLoaded) {
     EXPECT_EQ(view.userId(), userId);
     EXPECT_FALSE(view.userName().empty());
 
-    const FaxListFetch every(demo.handle(), userId, kEveryFolder);
-    const FaxListFetch mainOnly(demo.handle(), userId, kMainFolderOnly);
+    const FaxListFetch every(demo.handle(), userId, KvnEveryFolderMask);
+    const FaxListFetch mainOnly(demo.handle(), userId, KvnMainFolderMask);
     ASSERT_EQ(every.error(), 0);
     const Walk walk = walkList(every.handle());
     EXPECT_LE(walkList(mainOnly.handle()).entries.size(), walk.entries.size());

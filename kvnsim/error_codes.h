@@ -12,6 +12,8 @@ inline constexpr std::int32_t kConnectionRefused = 10061;
 inline constexpr std::int32_t kServerNotFound = 11001;
 inline constexpr std::int32_t kBadDescription = 11002;
 inline constexpr std::int32_t kInvalidHandle = 11003;
+// A fixed argument of a call is not the value a program must pass.
+inline constexpr std::int32_t kWrongConstant = 11004;
 inline constexpr std::int32_t kReleaseTooOld = 11010;
 inline constexpr std::int32_t kUserNotFound = 11020;
 inline constexpr std::int32_t kServerInfo = 11030;

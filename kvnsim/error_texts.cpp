@@ -51,12 +51,21 @@ void ErrorTexts::recordBadDescription(const std::string& file, const std::string
   badDescription_ = file + ": " + problem;
 }
 
+void ErrorTexts::recordWrongConstant(const std::string& call, int argument, std::int32_t passed,
+                                     std::int32_t expected) {
+  wrongConstant_ = call + " argument " + std::to_string(argument) + " is " +
+                   std::to_string(passed) + ", must be " + std::to_string(expected);
+}
+
 std::string ErrorTexts::text(std::int32_t code) const {
   if (code == error::kServerNotFound) {
     return "Kavrin server not found: " + notFoundHost_;
   }
   if (code == error::kBadDescription) {
     return "Bad server description " + badDescription_;
+  }
+  if (code == error::kWrongConstant) {
+    return "Wrong constant argument: " + wrongConstant_;
   }
   if (const auto found = descriptionTexts_.find(code); found != descriptionTexts_.end()) {
     return found->second;

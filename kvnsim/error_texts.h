@@ -12,10 +12,13 @@ namespace kvnsim {
 class ErrorTexts {
  public:
   // A description's texts replace the library's for the same codes, except
-  // those of 11001 and 11002, which always tell what went wrong last.
+  // those of 11001, 11002 and 11004, which always tell what went wrong last.
   void useDescriptionTexts(std::map<std::int32_t, std::string> texts);
   void recordServerNotFound(std::string host);
   void recordBadDescription(const std::string& file, const std::string& problem);
+  // argument counts from 1, as in the call's parameter list.
+  void recordWrongConstant(const std::string& call, int argument, std::int32_t passed,
+                           std::int32_t expected);
 
   std::string text(std::int32_t code) const;
 
@@ -23,6 +26,7 @@ class ErrorTexts {
   std::map<std::int32_t, std::string> descriptionTexts_;
   std::string notFoundHost_;
   std::string badDescription_;
+  std::string wrongConstant_;
 };
 
 }  // namespace kvnsim

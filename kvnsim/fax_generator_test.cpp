@@ -36,7 +36,7 @@ TEST(FaxGeneratorTest, AMillionFaxesFollowTheExplicitOnes) {
   const TempFolder folder;
   const Connection connection(folder.write("bulk.json", generatingServer(1000000, 7)));
   ASSERT_EQ(connection.error(), 0);
-  const FaxListFetch list(connection.handle(), "BULK", kEveryFolder);
+  const FaxListFetch list(connection.handle(), "BULK", KvnEveryFolderMask);
   ASSERT_EQ(list.error(), 0);
   const Walk walk = walkList(list.handle());
   ASSERT_EQ(walk.entries.size(), 1000002U);
@@ -53,8 +53,8 @@ TEST(FaxGeneratorTest, AMillionFaxesFollowTheExplicitOnes) {
 TEST(FaxGeneratorTest, MainFolderListHoldsTheGeneratedFaxesOfFolderZero) {
   const TempFolder folder;
   const Connection connection(folder.write("bulk.json", generatingServer(5000, 11)));
-  const std::vector<unsigned char> every = listBytes(connection.handle(), kEveryFolder);
-  const std::vector<unsigned char> mainOnly = listBytes(connection.handle(), kMainFolderOnly);
+  const std::vector<unsigned char> every = listBytes(connection.handle(), KvnEveryFolderMask);
+  const std::vector<unsigned char> mainOnly = listBytes(connection.handle(), KvnMainFolderMask);
   std::vector<unsigned char> everyInFolderZero;
   std::set<std::uint16_t> folders;
   for (std::size_t at = 0; at < every.size(); at += kvn::fax_entry::kSize) {
@@ -76,10 +76,10 @@ TEST(FaxGeneratorTest, SameSeedGivesTheSameFaxesAndAnotherSeedOthers) {
   const Connection first(folder.write("first.json", generatingServer(300, 42)));
   const Connection again(folder.write("again.json", generatingServer(300, 42)));
   const Connection other(folder.write("other.json", generatingServer(300, 43)));
-  const std::vector<unsigned char> firstBytes = listBytes(first.handle(), kEveryFolder);
+  const std::vector<unsigned char> firstBytes = listBytes(first.handle(), KvnEveryFolderMask);
   EXPECT_EQ(firstBytes.size(), 302 * kvn::fax_entry::kSize);
-  EXPECT_EQ(firstBytes, listBytes(again.handle(), kEveryFolder));
-  EXPECT_NE(firstBytes, listBytes(other.handle(), kEveryFolder));
+  EXPECT_EQ(firstBytes, listBytes(again.handle(), KvnEveryFolderMask));
+  EXPECT_NE(firstBytes, listBytes(other.handle(), KvnEveryFolderMask));
 
   for (const std::uint32_t position : {0U, 1U, 299U}) {
     const std::uint32_t handle = kFirstGeneratedHandle + kHandlesPerUser + position;
@@ -94,7 +94,7 @@ TEST(FaxGeneratorTest, SameSeedGivesTheSameFaxesAndAnotherSeedOthers) {
 TEST(FaxGeneratorTest, GeneratedFaxesAreWellFormed) {
   const TempFolder folder;
   const Connection connection(folder.write("bulk.json", generatingServer(2000, 3)));
-  const FaxListFetch list(connection.handle(), "BULK", kEveryFolder);
+  const FaxListFetch list(connection.handle(), "BULK", KvnEveryFolderMask);
   const Walk walk = walkList(list.handle());
   ASSERT_EQ(walk.entries.size(), 2002U);
   std::set<std::string> uniqueIds;

@@ -58,8 +58,8 @@ TEST_F(FaxListTest, OptionMaskSelectsFolders) {
     Handles expected;
   };
   const Case cases[] = {
-      {kMainFolderOnly, 0, {16, 18, 19, 22}},
-      {kEveryFolder, 0, {16, 17, 18, 19, 20, 21, 22}},
+      {KvnMainFolderMask, 0, {16, 18, 19, 22}},
+      {KvnEveryFolderMask, 0, {16, 17, 18, 19, 20, 21, 22}},
       {0x0000, 11040, {}},
       {0xFFFE, 11040, {}},
   };
@@ -75,15 +75,15 @@ TEST_F(FaxListTest, OptionMaskSelectsFolders) {
 }
 
 TEST_F(FaxListTest, UserIsFoundWithoutRegardToCase) {
-  const FaxListFetch lower(server(), "alice", kEveryFolder);
+  const FaxListFetch lower(server(), "alice", KvnEveryFolderMask);
   ASSERT_EQ(lower.error(), 0);
   EXPECT_EQ(walkList(lower.handle()).entries.size(), 7U);
-  EXPECT_EQ(FaxListFetch(server(), "ALIC", kEveryFolder).error(), 11020);
-  EXPECT_EQ(FaxListFetch(server(), nullptr, kEveryFolder).error(), 11020);
+  EXPECT_EQ(FaxListFetch(server(), "ALIC", KvnEveryFolderMask).error(), 11020);
+  EXPECT_EQ(FaxListFetch(server(), nullptr, KvnEveryFolderMask).error(), 11020);
 }
 
 TEST_F(FaxListTest, EntriesLieInOneContiguousArray) {
-  const FaxListFetch list(server(), "ALICE", kEveryFolder);
+  const FaxListFetch list(server(), "ALICE", KvnEveryFolderMask);
   const Walk walk = walkList(list.handle());
   ASSERT_EQ(walk.entries.size(), 7U);
   for (std::size_t i = 1; i < walk.entries.size(); ++i) {
@@ -105,14 +105,14 @@ TEST_F(FaxListTest, SortOrdersByTheCallersComparisonAndKeepsEqualsInListOrder) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    const FaxListFetch list(server(), "ALICE", kEveryFolder);
+    const FaxListFetch list(server(), "ALICE", KvnEveryFolderMask);
     ASSERT_EQ(KvnListSort(list.handle(), c.compare), 0);
     EXPECT_EQ(faxHandles(walkList(list.handle())), c.expected);
   }
 }
 
 TEST_F(FaxListTest, SortedEntriesKeepAllTheirBytes) {
-  const FaxListFetch list(server(), "ALICE", kEveryFolder);
+  const FaxListFetch list(server(), "ALICE", KvnEveryFolderMask);
   const Walk before = walkList(list.handle());
   std::vector<std::vector<unsigned char>> original;
   for (const unsigned char* entry : before.entries) {
@@ -127,7 +127,7 @@ TEST_F(FaxListTest, SortedEntriesKeepAllTheirBytes) {
 }
 
 TEST_F(FaxListTest, WalkEndsWithEndOfListAndRestartsAtFirst) {
-  const FaxListFetch list(server(), "ALICE", kMainFolderOnly);
+  const FaxListFetch list(server(), "ALICE", KvnMainFolderMask);
   const Walk walk = walkList(list.handle());
   EXPECT_EQ(walk.entries.size(), 4U);
   EXPECT_EQ(walk.endStatus, 11060);
@@ -137,13 +137,13 @@ TEST_F(FaxListTest, WalkEndsWithEndOfListAndRestartsAtFirst) {
 }
 
 TEST_F(FaxListTest, EmptyListEndsAtOnce) {
-  const FaxListFetch list(server(), "OTHER", kEveryFolder);
+  const FaxListFetch list(server(), "OTHER", KvnEveryFolderMask);
   ASSERT_EQ(list.error(), 0);
-  const FaxListFetch mainOnly(server(), "OTHER", kMainFolderOnly);
+  const FaxListFetch mainOnly(server(), "OTHER", KvnMainFolderMask);
   EXPECT_EQ(walkList(mainOnly.handle()).entries.size(), 1U);
   const TempFolder folder;
   const Connection empty(folder.write("empty.json", R"({"users": [{"id": "NOBODY"}]})"));
-  const FaxListFetch none(empty.handle(), "NOBODY", kEveryFolder);
+  const FaxListFetch none(empty.handle(), "NOBODY", KvnEveryFolderMask);
   ASSERT_EQ(none.error(), 0);
   const Walk walk = walkList(none.handle());
   EXPECT_TRUE(walk.entries.empty());
@@ -170,7 +170,7 @@ TEST(FaxListFaultTest, WalkFaultEndsTheWalkAfterKEntries) {
     const Connection connection(
         folder.write("server.json", std::string(R"({"faults": {"walk": )") + c.fault +
                                         R"(}, "users": [{"id": "U", "faxes": [{}, {}, {}]}]})"));
-    const FaxListFetch list(connection.handle(), "U", kEveryFolder);
+    const FaxListFetch list(connection.handle(), "U", KvnEveryFolderMask);
     ASSERT_EQ(list.error(), 0);
     const Walk walk = walkList(list.handle());
     EXPECT_EQ(walk.entries.size(), c.delivered);
@@ -182,7 +182,7 @@ TEST(FaxListFaultTest, SortFaultLeavesTheListAsItWas) {
   const TempFolder folder;
   const Connection connection(folder.write("server.json", R"({"faults": {"sort": {}},
     "users": [{"id": "U", "faxes": [{"time": 3}, {"time": 1}, {"time": 2}]}]})"));
-  const FaxListFetch list(connection.handle(), "U", kEveryFolder);
+  const FaxListFetch list(connection.handle(), "U", KvnEveryFolderMask);
   EXPECT_EQ(KvnListSort(list.handle(), byTime), 11041);
   EXPECT_EQ(faxHandles(walkList(list.handle())), (Handles{0x1000, 0x1001, 0x1002}));
 }
@@ -191,8 +191,8 @@ TEST(FaxListFaultTest, DefaultHandlesCountExplicitFaxesAcrossUsers) {
   const TempFolder folder;
   const Connection connection(folder.write("server.json", R"({"users": [
     {"id": "A", "faxes": [{}, {"handle": 7}]}, {"id": "B", "faxes": [{}, {}]}]})"));
-  const FaxListFetch listA(connection.handle(), "A", kEveryFolder);
-  const FaxListFetch listB(connection.handle(), "B", kEveryFolder);
+  const FaxListFetch listA(connection.handle(), "A", KvnEveryFolderMask);
+  const FaxListFetch listB(connection.handle(), "B", KvnEveryFolderMask);
   EXPECT_EQ(faxHandles(walkList(listA.handle())), (Handles{0x1000, 7}));
   EXPECT_EQ(faxHandles(walkList(listB.handle())), (Handles{0x1002, 0x1003}));
 }

@@ -22,10 +22,10 @@ std::vector<std::int32_t> serverCalls(KvnServerHandle server) {
   std::vector<unsigned char> record(4096, 0);
   KvnListHandle list = 0;
   return {
-      KvnVersionCheck(server, 0x520, 0),
+      KvnVersionCheck(server, KvnRequiredRelease, 0),
       KvnGetServerInfo2(server, record.data()),
       KvnLoadUser3(server, 1, 0, "ALICE", 0, 0, 0, 0, 11, record.data()),
-      KvnGetFaxList(server, "ALICE", 1, 0xFFFD, 0, &list),
+      KvnGetFaxList(server, "ALICE", 1, KvnEveryFolderMask, 0, &list),
       KvnLoadFax3(server, 0x1000, 0, 3, 0, record.data(), 11),
   };
 }
@@ -49,11 +49,11 @@ TEST(InvalidHandlesTest, EveryCallRejectsHandlesItDidNotHandOut) {
   {
     const Connection demo("demo");
     closedServer = demo.handle();
-    ASSERT_EQ(KvnGetFaxList(demo.handle(), "ALICE", 1, 0xFFFD, 0, &closedList), 0);
+    ASSERT_EQ(KvnGetFaxList(demo.handle(), "ALICE", 1, KvnEveryFolderMask, 0, &closedList), 0);
     KvnCloseListHandle(closedList);
   }
   const Connection open("demo");
-  const FaxListFetch openList(open.handle(), "ALICE", kEveryFolder);
+  const FaxListFetch openList(open.handle(), "ALICE", KvnEveryFolderMask);
   ASSERT_EQ(openList.error(), 0);
 
   const std::pair<const char*, KvnServerHandle> servers[] = {{"zero", 0},
@@ -75,7 +75,7 @@ TEST(InvalidHandlesTest, EveryCallRejectsHandlesItDidNotHandOut) {
     KvnCloseListHandle(handle);
   }
   // Closing with wrong handles left the open ones alone.
-  EXPECT_EQ(KvnVersionCheck(open.handle(), 0x520, 0), 0);
+  EXPECT_EQ(KvnVersionCheck(open.handle(), KvnRequiredRelease, 0), 0);
   EXPECT_FALSE(walkList(openList.handle()).entries.empty());
   EXPECT_EQ(errorText(kInvalidHandle), "Invalid handle");
 }
@@ -85,8 +85,8 @@ TEST(InvalidHandlesTest, NullRecordsAndAddressesAreRefused) {
   KvnListHandle list = 0;
   EXPECT_EQ(KvnGetServerInfo2(demo.handle(), nullptr), 11030);
   EXPECT_EQ(KvnLoadUser3(demo.handle(), 1, 0, "ALICE", 0, 0, 0, 0, 11, nullptr), 11020);
-  EXPECT_EQ(KvnGetFaxList(demo.handle(), "ALICE", 1, 0xFFFD, 0, nullptr), 11040);
-  ASSERT_EQ(KvnGetFaxList(demo.handle(), "ALICE", 1, 0xFFFD, 0, &list), 0);
+  EXPECT_EQ(KvnGetFaxList(demo.handle(), "ALICE", 1, KvnEveryFolderMask, 0, nullptr), 11040);
+  ASSERT_EQ(KvnGetFaxList(demo.handle(), "ALICE", 1, KvnEveryFolderMask, 0, &list), 0);
   EXPECT_EQ(KvnListSort(list, nullptr), 11041);
   EXPECT_EQ(KvnListGetFirstElementPtr(list, nullptr), 11042);
   EXPECT_EQ(KvnLoadFax3(demo.handle(), 0x1000, 0, 3, 0, nullptr, 11), 11050);

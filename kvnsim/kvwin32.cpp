@@ -3,6 +3,7 @@
 // nothing is thrown across the C interface.
 #include <cstdlib>
 #include <cstring>
+#include <initializer_list>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -16,14 +17,12 @@
 #include "fax_list.h"
 #include "handle_table.h"
 #include "kvnapi/kvnapi.h"
+#include "kvnapi/kvnconstants.h"
 #include "server_locator.h"
 #include "server_records.h"
 
 namespace kvnsim {
 namespace {
-
-constexpr std::uint16_t kMainFolderMask = 0xFFFF;
-constexpr std::uint16_t kEveryFolderMask = 0xFFFD;
 
 struct Connection {
   std::shared_ptr<const ServerDescription> server;
@@ -57,6 +56,28 @@ std::int32_t guarded(std::int32_t onFailure, Call&& call) {
   } catch (...) {
     return onFailure;
   }
+}
+
+// A fixed argument as passed, its place in the call (from 1) and the value a
+// program must pass there.
+struct FixedArgument {
+  int position;
+  std::int32_t passed;
+  std::int32_t expected;
+};
+
+// Refuses a call whose fixed arguments are not what a program must pass, so
+// that a wrong one shows instead of being ignored.
+std::int32_t checkFixedArguments(Library& state, const char* call,
+                                 std::initializer_list<FixedArgument> arguments) {
+  for (const FixedArgument& argument : arguments) {
+    if (argument.passed != argument.expected) {
+      state.errorTexts.recordWrongConstant(call, argument.position, argument.passed,
+                                           argument.expected);
+      return error::kWrongConstant;
+    }
+  }
+  return error::kNone;
 }
 
 std::int32_t connect(Library& state, const char* hostText, KvnServerHandle& handle) {
@@ -100,6 +121,7 @@ std::int32_t connect(Library& state, const char* hostText, KvnServerHandle& hand
 }  // namespace
 }  // namespace kvnsim
 
+using kvnsim::checkFixedArguments;
 using kvnsim::Connection;
 using kvnsim::FaxList;
 using kvnsim::guarded;
@@ -111,21 +133,31 @@ int32_t KVNAPI_CALL KvnGetAPIVersion(void) {
   return guarded(kvnsim::kLibraryApiVersion, [](const Library& state) { return state.apiVersion; });
 }
 
-KvnServerHandle KVNAPI_CALL KvnCreateServerHandle(const char* host, int32_t /*mode*/,
+KvnServerHandle KVNAPI_CALL KvnCreateServerHandle(const char* host, int32_t mode,
                                                   int32_t* errorCode) {
   kvnsim::traceCall("KvnCreateServerHandle");
   KvnServerHandle handle = 0;
-  const std::int32_t status = guarded(
-      error::kServerNotFound, [&](Library& state) { return kvnsim::connect(state, host, handle); });
+  const std::int32_t status = guarded(error::kServerNotFound, [&](Library& state) {
+    if (const std::int32_t refused =
+            checkFixedArguments(state, "KvnCreateServerHandle", {{2, mode, KvnConnectMode}})) {
+      return refused;
+    }
+    return kvnsim::connect(state, host, handle);
+  });
   if (errorCode != nullptr) {
     *errorCode = status;
   }
   return status == error::kNone ? handle : 0;
 }
 
-int32_t KVNAPI_CALL KvnVersionCheck(KvnServerHandle server, int32_t release, int32_t /*reserved*/) {
+int32_t KVNAPI_CALL KvnVersionCheck(KvnServerHandle server, int32_t release, int32_t reserved) {
   kvnsim::traceCall("KvnVersionCheck");
   return guarded(error::kReleaseTooOld, [&](Library& state) {
+    if (const std::int32_t refused = checkFixedArguments(
+            state, "KvnVersionCheck",
+            {{2, release, KvnRequiredRelease}, {3, reserved, KvnVersionCheckReserved}})) {
+      return refused;
+    }
     const Connection* connection = state.connections.find(server);
     if (connection == nullptr) {
       return error::kInvalidHandle;
@@ -156,11 +188,21 @@ int32_t KVNAPI_CALL KvnGetServerInfo2(KvnServerHandle server, void* serverInfo) 
   });
 }
 
-int32_t KVNAPI_CALL KvnLoadUser3(KvnServerHandle server, int32_t /*a*/, int32_t /*b*/,
-                                 const char* userId, int32_t /*c*/, int32_t /*d*/, int32_t /*e*/,
-                                 int32_t /*f*/, int32_t /*level*/, void* user) {
+int32_t KVNAPI_CALL KvnLoadUser3(KvnServerHandle server, int32_t a, int32_t b, const char* userId,
+                                 int32_t c, int32_t d, int32_t e, int32_t f, int32_t level,
+                                 void* user) {
   kvnsim::traceCall("KvnLoadUser3");
   return guarded(error::kUserNotFound, [&](Library& state) {
+    if (const std::int32_t refused = checkFixedArguments(state, "KvnLoadUser3",
+                                                         {{2, a, KvnLoadUserA},
+                                                          {3, b, KvnLoadUserB},
+                                                          {5, c, KvnLoadUserC},
+                                                          {6, d, KvnLoadUserD},
+                                                          {7, e, KvnLoadUserE},
+                                                          {8, f, KvnLoadUserF},
+                                                          {9, level, KvnLoadUserLevel}})) {
+      return refused;
+    }
     const Connection* connection = state.connections.find(server);
     if (connection == nullptr) {
       return error::kInvalidHandle;
@@ -202,10 +244,14 @@ void KVNAPI_CALL KvnCloseServerHandle(KvnServerHandle server) {
   });
 }
 
-int32_t KVNAPI_CALL KvnGetFaxList(KvnServerHandle server, const char* userId, int32_t /*a*/,
-                                  uint16_t options, int32_t /*b*/, KvnListHandle* list) {
+int32_t KVNAPI_CALL KvnGetFaxList(KvnServerHandle server, const char* userId, int32_t a,
+                                  uint16_t options, int32_t b, KvnListHandle* list) {
   kvnsim::traceCall("KvnGetFaxList");
   return guarded(error::kFaxList, [&](Library& state) {
+    if (const std::int32_t refused = checkFixedArguments(
+            state, "KvnGetFaxList", {{3, a, KvnFaxListA}, {5, b, KvnFaxListB}})) {
+      return refused;
+    }
     const Connection* connection = state.connections.find(server);
     if (connection == nullptr) {
       return error::kInvalidHandle;
@@ -218,13 +264,11 @@ int32_t KVNAPI_CALL KvnGetFaxList(KvnServerHandle server, const char* userId, in
     if (user == nullptr) {
       return error::kUserNotFound;
     }
-    if (list == nullptr ||
-        (options != kvnsim::kMainFolderMask && options != kvnsim::kEveryFolderMask)) {
+    if (list == nullptr || (options != KvnMainFolderMask && options != KvnEveryFolderMask)) {
       return error::kFaxList;
     }
-    const auto folders = options == kvnsim::kMainFolderMask
-                             ? kvnsim::FolderSelection::kMainFolderOnly
-                             : kvnsim::FolderSelection::kEveryFolder;
+    const auto folders = options == KvnMainFolderMask ? kvnsim::FolderSelection::kMainFolderOnly
+                                                      : kvnsim::FolderSelection::kEveryFolder;
     const kvnsim::ListFaults faults{description.faults.sortError, description.faults.walk};
     *list = state.lists.add(std::make_unique<FaxList>(*user, folders, faults));
     return error::kNone;
@@ -269,10 +313,17 @@ void KVNAPI_CALL KvnCloseListHandle(KvnListHandle list) {
   });
 }
 
-int32_t KVNAPI_CALL KvnLoadFax3(KvnServerHandle server, KvnFaxHandle fax, int32_t /*a*/,
-                                int32_t /*b*/, int32_t /*c*/, void* record, int32_t /*level*/) {
+int32_t KVNAPI_CALL KvnLoadFax3(KvnServerHandle server, KvnFaxHandle fax, int32_t a, int32_t b,
+                                int32_t c, void* record, int32_t level) {
   kvnsim::traceCall("KvnLoadFax3");
   return guarded(error::kLoadFax, [&](Library& state) {
+    if (const std::int32_t refused = checkFixedArguments(state, "KvnLoadFax3",
+                                                         {{3, a, KvnLoadFaxA},
+                                                          {4, b, KvnLoadFaxB},
+                                                          {5, c, KvnLoadFaxC},
+                                                          {7, level, KvnLoadFaxLevel}})) {
+      return refused;
+    }
     const Connection* connection = state.connections.find(server);
     if (connection == nullptr) {
       return error::kInvalidHandle;

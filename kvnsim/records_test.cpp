@@ -124,7 +124,7 @@ class OneFax {
   std::int32_t connectError() const { return connection_.error(); }
 
   std::vector<unsigned char> entry() const {
-    const FaxListFetch list(connection_.handle(), "U", kEveryFolder);
+    const FaxListFetch list(connection_.handle(), "U", KvnEveryFolderMask);
     const Walk walk = walkList(list.handle());
     EXPECT_EQ(walk.entries.size(), 1U);
     if (walk.entries.empty()) {

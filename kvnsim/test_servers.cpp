@@ -34,7 +34,7 @@ ScopedEnvironment::~ScopedEnvironment() {
 }
 
 Connection::Connection(const std::string& host)
-    : handle_(KvnCreateServerHandle(host.c_str(), 4, &error_)) {}
+    : handle_(KvnCreateServerHandle(host.c_str(), KvnConnectMode, &error_)) {}
 
 Connection::~Connection() {
   if (handle_ != 0) {
@@ -43,7 +43,7 @@ Connection::~Connection() {
 }
 
 FaxListFetch::FaxListFetch(KvnServerHandle server, const char* userId, std::uint16_t options)
-    : error_(KvnGetFaxList(server, userId, 1, options, 0, &handle_)) {}
+    : error_(KvnGetFaxList(server, userId, KvnFaxListA, options, KvnFaxListB, &handle_)) {}
 
 FaxListFetch::~FaxListFetch() {
   if (error_ == 0) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "kvnapi/kvnapi.h"
+#include "kvnapi/kvnconstants.h"
 #include "kvnapi/kvnrecords.h"
 #include "temp_folder.h"
 
@@ -75,9 +76,6 @@ std::vector<std::uint32_t> faxHandles(const Walk& walk);
 
 // The whole text of an error code.
 std::string errorText(std::int32_t code);
-
-inline constexpr std::uint16_t kMainFolderOnly = 0xFFFF;
-inline constexpr std::uint16_t kEveryFolder = 0xFFFD;
 
 }  // namespace kvnsim::test
 

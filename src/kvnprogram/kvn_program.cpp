@@ -2,6 +2,7 @@
 
 #include <ctime>
 
+#include "kvnapi/kvnconstants.h"
 #include "kvnapi/kvnrecords.h"
 #include "kvnprogram/calendar_time.h"
 #include "kvnprogram/output_failure.h"
@@ -54,7 +55,7 @@ bool KvnProgram::connect(const char* host) {
     std::fprintf(console, "Connect(%d) to Kavrin server: %s\n", attempt, host);
     flushOutput(console);
     std::int32_t error = 0;
-    const KvnServerHandle handle = KvnCreateServerHandle(host, 4, &error);
+    const KvnServerHandle handle = KvnCreateServerHandle(host, KvnConnectMode, &error);
     noteCallTime();
     if (handle != 0) {
       std::fprintf(console, "Connected to Kavrin server:  %s\n", host);
@@ -63,9 +64,9 @@ bool KvnProgram::connect(const char* host) {
       serverHandle = handle;
       serverName = host;
       serverInfoText.reset();
-      if (KvnVersionCheck(serverHandle, kRequiredRelease, 0) != 0) {
+      if (KvnVersionCheck(serverHandle, KvnRequiredRelease, KvnVersionCheckReserved) != 0) {
         std::fprintf(console, "Incompatible Kavrin server release, need %X.%02X\n",
-                     kRequiredRelease >> 8, kRequiredRelease & 0xFF);
+                     KvnRequiredRelease >> 8, KvnRequiredRelease & 0xFF);
         flushOutput(console);
         return false;
       }
@@ -100,7 +101,9 @@ bool KvnProgram::getServerInfo() {
 
 bool KvnProgram::loadUser(const char* userId) {
   std::array<unsigned char, user_record::kSize> record{};
-  lastError = KvnLoadUser3(serverHandle, 1, 0, userId, 0, 0, 0, 0, 11, record.data());
+  lastError =
+      KvnLoadUser3(serverHandle, KvnLoadUserA, KvnLoadUserB, userId, KvnLoadUserC, KvnLoadUserD,
+                   KvnLoadUserE, KvnLoadUserF, KvnLoadUserLevel, record.data());
   noteCallTime();
   if (lastError != 0) {
     return false;

@@ -23,7 +23,6 @@ class KvnProgram {
   static constexpr std::uint32_t kDeadStamp = 0x254EFFFFU;
   static constexpr int kConnectAttempts = 5;
   static constexpr std::uint32_t kRetryPauseMilliseconds = 10000;
-  static constexpr std::int32_t kRequiredRelease = 0x520;  // 5.20
   static constexpr std::size_t kErrorTextRoom = 501;
 
   // Reads the library's version stamp and prints the API version line to the

@@ -1,6 +1,7 @@
 // The listing: fetch the user's fax list, sort it on request, walk it, select
 // and report faxes, print the totals.
 #include "kvnapi/kvnapi.h"
+#include "kvnapi/kvnconstants.h"
 #include "kvnapi/kvnrecords.h"
 #include "kvnprogram/output_failure.h"
 #include "kvnshow/compare_fax_times.h"
@@ -12,21 +13,14 @@
 
 namespace kvn {
 
-namespace {
-
-// Option masks of the list call: the main folder only, or every folder.
-constexpr std::uint16_t kMainFolderMask = 0xFFFF;
-constexpr std::uint16_t kAllFoldersMask = 0xFFFD;
-
-}  // namespace
-
 bool KvnShowApp::listFaxes(std::int32_t directionFilter, std::int32_t reportMode,
                            const char* const* patterns) {
   std::fputs("Retrieving fax list...\n", out);
   flushOutput(out);
   KvnListHandle list = 0;
-  if (KvnGetFaxList(serverHandle, userID->c_str(), 1,
-                    mainFolderOnly ? kMainFolderMask : kAllFoldersMask, 0, &list) != 0) {
+  if (KvnGetFaxList(serverHandle, userID->c_str(), KvnFaxListA,
+                    mainFolderOnly ? KvnMainFolderMask : KvnEveryFolderMask, KvnFaxListB,
+                    &list) != 0) {
     std::fprintf(out, "Can't retrieve fax list for user: %s\n", userID->c_str());
     flushOutput(out);
     return false;

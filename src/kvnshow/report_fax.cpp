@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "kvnapi/kvnapi.h"
+#include "kvnapi/kvnconstants.h"
 #include "kvnapi/kvnrecords.h"
 #include "kvnprogram/output_failure.h"
 #include "kvnshow/fax_date_text.h"
@@ -31,7 +32,8 @@ bool KvnShowApp::reportFax(const void* entryBytes, std::int64_t ordinal, std::in
   const ExtendedFaxView details(record.data());
   if (reportMode != kReportBrief) {
     record.fill(0);
-    if (KvnLoadFax3(serverHandle, entry.faxHandle(), 0, 3, 0, record.data(), 11) != 0) {
+    if (KvnLoadFax3(serverHandle, entry.faxHandle(), KvnLoadFaxA, KvnLoadFaxB, KvnLoadFaxC,
+                    record.data(), KvnLoadFaxLevel) != 0) {
       report.add("Can't retrieve extended fax info: ");
       report.add(entry.uniqueId());
       report.add(" (");

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <charconv>
+#include <optional>
 #include <sstream>
 #include <string_view>
 
@@ -31,8 +32,7 @@ constexpr std::array<FlushRule, 11> kFlushRules{{
     {"KvnLoadUser3", "Retrieving user info...", BlankLineAfter::kNo},
     {"KvnGetFaxList", "Retrieving fax list...", BlankLineAfter::kNo},
     {"KvnListSort", "Sorting fax list by date...", BlankLineAfter::kNo},
-    // Every report flushes at its end, so a fax's details are loaded with all
-    // before it out, whatever line that ends in.
+    // Whatever line the output ends in; checkDetailLoad says how far it goes.
     {"KvnLoadFax3", "", BlankLineAfter::kOptional},
     {"KvnCloseListHandle", "recv:", BlankLineAfter::kNo},
     {"KvnCloseServerHandle", "Disconnect from Kavrin server: ", BlankLineAfter::kNo},
@@ -67,6 +67,31 @@ std::string checkCall(std::string_view output, const OutputEvent& call, const Fl
     return "found \"" + std::string(line) +
            "\" as the last line flushed, expected one beginning \"" + std::string(rule.lineStart) +
            "\"";
+  }
+  return {};
+}
+
+// Every report, and every failure line that stands for one, is flushed at its
+// end, and a fax's details are loaded just before its report: so the first
+// load finds all output out but the blank line written, unflushed on purpose,
+// before the first report, and each later load finds more output than the
+// load before it, the previous fax's report or failure line.
+std::string checkDetailLoad(std::string_view output, const OutputEvent& load,
+                            std::optional<long long> previousLoad) {
+  const auto end = static_cast<std::size_t>(load.outputOffset);  // checkCall has bounded it
+  if (previousLoad) {
+    if (load.outputOffset <= *previousLoad) {
+      return "found " + std::to_string(load.outputOffset) +
+             " bytes of output written, no more than the load before it: the report or failure "
+             "line of the fax before was not flushed";
+    }
+    return {};
+  }
+  const bool blankLineWaits = end < output.size() && output[end] == '\n';
+  const bool blankLineOut = end >= 2 && output[end - 2] == '\n';
+  if (!blankLineWaits && !blankLineOut) {
+    return "found output waiting before the blank line ahead of the first report: \"" +
+           std::string(output.substr(end, output.find('\n', end) - end)) + "\"";
   }
   return {};
 }
@@ -117,12 +142,18 @@ std::string checkPausesFollowFlushedFailures(const std::string& output,
 
 std::string checkCallsFollowFlushedLines(const std::string& output,
                                          const std::vector<OutputEvent>& calls) {
+  std::optional<long long> previousLoad;
   for (std::size_t k = 0; k < calls.size(); ++k) {
     for (const FlushRule& rule : kFlushRules) {
       if (calls[k].what != rule.call) {
         continue;
       }
-      if (std::string problem = checkCall(output, calls[k], rule); !problem.empty()) {
+      std::string problem = checkCall(output, calls[k], rule);
+      if (problem.empty() && rule.call == "KvnLoadFax3") {
+        problem = checkDetailLoad(output, calls[k], previousLoad);
+        previousLoad = calls[k].outputOffset;
+      }
+      if (!problem.empty()) {
         return "call " + std::to_string(k + 1) + ", " + calls[k].what + ", " + problem;
       }
     }

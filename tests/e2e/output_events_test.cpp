@@ -99,5 +99,43 @@ INSTANTIATE_TEST_SUITE_P(
                     LateCase{"KvnLoadUser3", 9999},         // beyond the output
                     LateCase{"KvnCloseServerHandle", 192}));
 
+// Loads of fax details between reports that each flush at their end.
+const std::string kListing =
+    "Retrieving fax list...\n"                          // 0..22
+    "Sorting fax list by date...\n"                     // 23..50
+    "Can't sort the fax list for user: U\n"             // 51..86
+    "\n"                                                // 87, written unflushed
+    "Can't retrieve extended fax info: A (00000001)\n"  // 88..134
+    "R-  B\n"                                           // 135..140
+    "Can't retrieve extended fax info: C (00000003)\n"  // 141..187
+    "\n"                                                // 188
+    "faxes:3 listed:1 failed:2 skipped:0 total:3\n";    // 189..232
+
+std::vector<OutputEvent> detailLoads(const std::vector<long long>& offsets) {
+  std::vector<OutputEvent> loads;
+  loads.reserve(offsets.size());
+  for (const long long offset : offsets) {
+    loads.push_back({"KvnLoadFax3", offset});
+  }
+  return loads;
+}
+
+TEST(OutputEvents, AcceptsDetailLoadsAfterEveryEarlierReport) {
+  EXPECT_EQ(checkCallsFollowFlushedLines(kListing, detailLoads({87, 135, 141})), "");
+  EXPECT_EQ(checkCallsFollowFlushedLines(kListing, detailLoads({88, 135, 141})), "");
+}
+
+TEST(OutputEvents, RejectsADetailLoadBeforeEarlierReportsWereFlushed) {
+  for (const std::vector<long long>& offsets : std::vector<std::vector<long long>>{
+           {87, 87, 141},   // the failure line of A not yet flushed
+           {87, 135, 135},  // the report of B not yet flushed
+           {51},            // the sort's failure line not yet flushed
+           {135},           // a report out before the first load
+       }) {
+    EXPECT_NE(checkCallsFollowFlushedLines(kListing, detailLoads(offsets)), "")
+        << testing::PrintToString(offsets);
+  }
+}
+
 }  // namespace
 }  // namespace kvn::e2e
