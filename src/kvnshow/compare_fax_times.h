@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "kvnapi/kvnapi.h"
+
 namespace kvn {
 
 // The sort order of the listing: 0 none, 1 by date, 2 by reverse date. It is
@@ -12,8 +14,9 @@ namespace kvn {
 extern std::int32_t sortMode;
 
 // Compares two fax list entries by time: -1, 0 or +1, negated when sortMode
-// is 2. Negative means a belongs before b.
-std::int32_t compareFaxTimes(const void* a, const void* b);
+// is 2. Negative means a belongs before b. The library calls it back, so it
+// has the library's callback convention.
+std::int32_t KVNAPI_CALLBACK compareFaxTimes(const void* a, const void* b);
 
 }  // namespace kvn
 
