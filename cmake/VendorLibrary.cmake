@@ -9,15 +9,16 @@ function(kvn_use_vendor_library library)
   add_library(KVWIN32 INTERFACE)
   target_link_libraries(KVWIN32 INTERFACE kvnapi)
   if(library MATCHES "\\.[dD][eE][fF]$")
-    if(NOT CMAKE_DLLTOOL)
-      message(FATAL_ERROR "KVN_VENDOR_LIBRARY: making an import library from ${library} needs dlltool")
-    endif()
+    # The site's .def may list the names plain or decorated; the import
+    # library is made for this build's architecture and calling convention.
+    set(definitions ${CMAKE_BINARY_DIR}/vendor/KVWIN32.def)
     set(import_library ${CMAKE_BINARY_DIR}/vendor/libKVWIN32.dll.a)
+    kvn_write_import_definitions(${library} ${definitions})
+    kvn_import_library_command(${definitions} ${import_library} make_import_library)
     add_custom_command(
       OUTPUT ${import_library}
-      COMMAND ${CMAKE_DLLTOOL} --input-def ${library} --dllname KVWIN32.dll
-              --output-lib ${import_library}
-      DEPENDS ${library}
+      COMMAND ${make_import_library}
+      DEPENDS ${definitions}
       COMMENT "Making the import library of KVWIN32.dll from ${library}"
       VERBATIM)
     add_custom_target(kvnvendorimportlibrary DEPENDS ${import_library})

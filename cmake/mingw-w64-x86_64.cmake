@@ -1,20 +1,5 @@
-# Cross-compiles for 64-bit Windows with MinGW-w64 (Debian package mingw-w64).
-set(CMAKE_SYSTEM_NAME Windows)
+# Cross-compiles for 64-bit Windows with MinGW-w64 (Debian package mingw-w64),
+# for a site whose KVWIN32.dll is a 64-bit library.
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
-
 set(KVN_MINGW_TRIPLET x86_64-w64-mingw32)
-# The POSIX thread model: the C++ library's std::mutex needs it.
-find_program(CMAKE_C_COMPILER NAMES ${KVN_MINGW_TRIPLET}-gcc-posix ${KVN_MINGW_TRIPLET}-gcc REQUIRED)
-find_program(CMAKE_CXX_COMPILER NAMES ${KVN_MINGW_TRIPLET}-g++-posix ${KVN_MINGW_TRIPLET}-g++ REQUIRED)
-find_program(CMAKE_RC_COMPILER NAMES ${KVN_MINGW_TRIPLET}-windres)
-find_program(CMAKE_DLLTOOL NAMES ${KVN_MINGW_TRIPLET}-dlltool)
-
-set(CMAKE_FIND_ROOT_PATH /usr/${KVN_MINGW_TRIPLET})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-
-# The .exe and the .dll run without the compiler's runtime DLLs beside them.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static-libgcc -static-libstdc++ -static")
-set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static-libgcc -static-libstdc++ -static")
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake)

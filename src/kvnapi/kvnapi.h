@@ -7,10 +7,27 @@
 
 #include <stdint.h>
 
+/* The calling convention of the calls and, separately, of the comparison
+ * that KvnListSort calls back: __stdcall on 32-bit Windows unless the build
+ * says KVNAPI_CALLS_CDECL (or KVNAPI_CALLBACK_CDECL / KVNAPI_CALLBACK_STDCALL
+ * for the callback alone, which otherwise follows the calls). Elsewhere there
+ * is one convention. */
 #if defined(_WIN32) && !defined(_WIN64)
+#if defined(KVNAPI_CALLS_CDECL)
+#define KVNAPI_CALL __cdecl
+#else
 #define KVNAPI_CALL __stdcall
+#endif
+#if defined(KVNAPI_CALLBACK_CDECL)
+#define KVNAPI_CALLBACK __cdecl
+#elif defined(KVNAPI_CALLBACK_STDCALL)
+#define KVNAPI_CALLBACK __stdcall
+#else
+#define KVNAPI_CALLBACK KVNAPI_CALL
+#endif
 #else
 #define KVNAPI_CALL
+#define KVNAPI_CALLBACK
 #endif
 
 #if defined(_WIN32)
@@ -35,7 +52,7 @@ typedef uint32_t KvnFaxHandle;
 
 /* Called back on the caller's thread within KvnListSort with two list
  * elements; negative means a belongs before b. */
-typedef int32_t (*KvnCompareFn)(const void* a, const void* b);
+typedef int32_t(KVNAPI_CALLBACK* KvnCompareFn)(const void* a, const void* b);
 
 /* The library's version stamp: a calendar time, seconds since 1970 UTC. */
 KVNAPI_EXPORT int32_t KVNAPI_CALL KvnGetAPIVersion(void);

@@ -2,6 +2,10 @@
 
 #include <limits>
 
+// A fax's time plus the server's offset may pass 2038; a 32-bit time_t (as
+// _USE_32BIT_TIME_T gives on 32-bit Windows) would refuse those dates.
+static_assert(sizeof(std::time_t) == 8, "calendar times need a 64-bit time_t");
+
 namespace kvn {
 
 namespace {

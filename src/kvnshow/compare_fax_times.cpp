@@ -7,7 +7,7 @@ namespace kvn {
 
 std::int32_t sortMode = kSortNone;
 
-std::int32_t compareFaxTimes(const void* a, const void* b) {
+std::int32_t KVNAPI_CALLBACK compareFaxTimes(const void* a, const void* b) {
   const std::int32_t timeA = FaxListEntryView(a).time();
   const std::int32_t timeB = FaxListEntryView(b).time();
   std::int32_t order = 0;

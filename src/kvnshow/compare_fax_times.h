@@ -4,11 +4,14 @@
 
 #include <cstdint>
 
+#include "kvnapi/kvnapi.h"
+
 namespace kvn {
 
 // Compares two fax list entries by time: -1, 0 or +1, negated when sortMode
-// is 2. Negative means a belongs before b.
-std::int32_t compareFaxTimes(const void* a, const void* b);
+// is 2. Negative means a belongs before b. The library calls it back, so it
+// has the library's callback convention.
+std::int32_t KVNAPI_CALLBACK compareFaxTimes(const void* a, const void* b);
 
 }  // namespace kvn
 

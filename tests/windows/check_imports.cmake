@@ -1,6 +1,7 @@
 # Checks the import tables of the Windows build in BUILD_DIR with OBJDUMP:
 # kvnshow.exe and kvnshow_fake_sleep.exe import every name listed in the
-# module-definition file DEFINITIONS from KVWIN32.dll and nothing else from it;
+# module-definition file DEFINITIONS from KVWIN32.dll, plain (without the @N
+# of a 32-bit __stdcall name), and nothing else from it;
 # kvnshow.exe imports Sleep from KERNEL32.dll, the test copy does not.
 # PROGRAMS, when given, limits the check to those programs.
 
@@ -18,7 +19,7 @@ function(imports_of program result)
       string(TOUPPER "${CMAKE_MATCH_1}" dll)
     elseif(line MATCHES "^[ \t]*$")
       set(dll "")
-    elseif(dll AND line MATCHES "^[ \t]+[0-9a-f]+[ \t]+[0-9]+[ \t]+([A-Za-z0-9_]+)$")
+    elseif(dll AND line MATCHES "^[ \t]+[0-9a-f]+[ \t]+[0-9]+[ \t]+([A-Za-z0-9_@]+)$")
       list(APPEND found "${dll}:${CMAKE_MATCH_1}")
     endif()
   endforeach()
@@ -28,7 +29,7 @@ endfunction()
 file(STRINGS ${DEFINITIONS} definition_lines)
 set(expected "")
 foreach(line IN LISTS definition_lines)
-  if(line MATCHES "^[ \t]+(Kvn[A-Za-z0-9]+)[ \t]*$")
+  if(line MATCHES "^[ \t]+(Kvn[A-Za-z0-9]+)(@[0-9]+)?[ \t]*$")
     list(APPEND expected "KVWIN32.DLL:${CMAKE_MATCH_1}")
   endif()
 endforeach()

@@ -4,7 +4,8 @@
  * received when the pause began (-1 when it is no file), as the Linux suite's
  * fake nanosleep does.
  *
- * The program reaches Sleep through its import address slot __imp_Sleep.
+ * The program reaches Sleep through its import address slot, __imp_Sleep on
+ * 64-bit Windows and __imp__Sleep@4 (the decorated __stdcall name) on 32-bit.
  * Defining that slot here makes the linker take it instead of the one in
  * kernel32's import library, so pause.cpp is linked unchanged. */
 #if defined(_WIN32)
@@ -32,8 +33,12 @@ static void WINAPI recordedSleep(DWORD milliseconds) {
   (void)_close(file);
 }
 
-/* NOLINTNEXTLINE(bugprone-reserved-identifier) */
-void(WINAPI* __imp_Sleep)(DWORD) = recordedSleep;
+#if defined(_WIN64)
+#define KVN_SLEEP_IMPORT_SLOT "__imp_Sleep"
+#else
+#define KVN_SLEEP_IMPORT_SLOT "__imp__Sleep@4"
+#endif
+void(WINAPI* sleepImportSlot)(DWORD) __asm__(KVN_SLEEP_IMPORT_SLOT) = recordedSleep;
 
 #else
 /* Only the Windows build has an import address slot to fill. */
