@@ -163,6 +163,10 @@ bool readBoolean(const json& value, const std::string& path) {
   return value.get<bool>();
 }
 
+std::int32_t readSigned32(const json& value, const std::string& path) {
+  return static_cast<std::int32_t>(readFieldBits(value, path, 32));
+}
+
 std::string readText(const json& value, const std::string& path) {
   if (value.is_string()) {
     return value.get<std::string>();

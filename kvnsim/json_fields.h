@@ -60,6 +60,9 @@ std::int64_t readInteger(const nlohmann::json& value, const std::string& path, s
 // signed or unsigned at that width; the result is its two's complement bits.
 std::uint32_t readFieldBits(const nlohmann::json& value, const std::string& path, int widthBits);
 
+// A 32-bit field read as signed.
+std::int32_t readSigned32(const nlohmann::json& value, const std::string& path);
+
 bool readBoolean(const nlohmann::json& value, const std::string& path);
 
 // A JSON string (its UTF-8 bytes) or {"hex": "..."} for any bytes.
