@@ -85,6 +85,20 @@ TEST(DescriptionErrorsTest, EachProblemIsNamedWithItsPlace) {
        "users[0].faxes[0].uniqueId.hex: odd number of hexadecimal digits"},
       {"not hex", withFax(R"({"uniqueId": {"hex": "4G"}})"),
        "users[0].faxes[0].uniqueId.hex: \"4G\" is not hexadecimal"},
+      {"raw run past the record", withFax(R"({"entryBytes": {"214": "010203"}})"),
+       "users[0].faxes[0].entryBytes.214: 3 bytes at offset 214 run past the end of the "
+       "216-byte record"},
+      {"raw offset outside the record", withFax(R"({"detailBytes": {"1868": "01"}})"),
+       "users[0].faxes[0].detailBytes.1868: \"1868\" is not an offset within the 1868-byte "
+       "record"},
+      {"raw runs overlap", withFax(R"({"entryBytes": {"104": "2A00", "105": "01"}})"),
+       "users[0].faxes[0].entryBytes.105: byte 105 is also given by the run at offset 104"},
+      {"field beside raw entry", withFax(R"({"entryBytes": {"0": "01"}, "pages": 2})"),
+       "users[0].faxes[0].pages: cannot be given beside entryBytes, which holds the whole "
+       "record"},
+      {"details beside raw details", withFax(R"({"detailBytes": {"0": "01"}, "details": {}})"),
+       "users[0].faxes[0].details: cannot be given beside detailBytes, which holds the whole "
+       "record"},
       {"hex with another member", withFax(R"({"uniqueId": {"hex": "41", "text": "A"}})"),
        "users[0].faxes[0].uniqueId.text: unknown member"},
       {"missing user id", withUser(R"({"name": "Nobody"})"),

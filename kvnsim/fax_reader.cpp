@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <array>
 #include <chrono>
+#include <span>
 #include <string_view>
 #include <utility>
 
 #include "json_fields.h"
+#include "record_bytes_reader.h"
 #include "record_writer.h"
 
 namespace kvnsim {
@@ -184,21 +186,10 @@ void readDetails(const json& value, const std::string& path, unsigned char* reco
   }
 }
 
-}  // namespace
-
-ExplicitFax readFax(const json& value, const std::string& path, std::uint32_t defaultHandle) {
-  const JsonObject object(value, path,
-                          {"handle", "flags", "time", "pages", "errorCode", "fine", "cover",
-                           "folder", "uniqueId", "faxUserId", "details"});
+// The fields of the list entry, each at its offset.
+void writeEntryFields(const JsonObject& object, std::uint32_t handle, unsigned char* entry) {
   namespace fe = kvn::fax_entry;
-  ExplicitFax fax;
-  fax.details.assign(kvn::extended_fax::kSize, 0);
-  unsigned char* entry = fax.entry.data();
-
-  const json* handle = object.find("handle");
-  fax.handle =
-      handle != nullptr ? readFieldBits(*handle, object.pathOf("handle"), 32) : defaultHandle;
-  writeU32(entry, fe::kFaxHandle, fax.handle);
+  writeU32(entry, fe::kFaxHandle, handle);
   if (const json* flags = object.find("flags")) {
     writeU32(entry, fe::kFlags, readFlags(*flags, object.pathOf("flags")));
   }
@@ -227,9 +218,56 @@ ExplicitFax readFax(const json& value, const std::string& path, std::uint32_t de
       writeText(entry, field, readText(*text, object.pathOf(name)));
     }
   }
-  fax.folder = kvn::readU16(entry, fe::kFolder);
+}
+
+// A record given as raw bytes is whole: no field may be given beside it.
+void refuseBesideRawBytes(const JsonObject& object, std::string_view raw,
+                          std::span<const std::string_view> fields) {
+  for (const std::string_view field : fields) {
+    if (object.find(field) != nullptr) {
+      reportProblem(object.pathOf(field), "cannot be given beside " + std::string(raw) +
+                                              ", which holds the whole record");
+    }
+  }
+}
+
+}  // namespace
+
+ExplicitFax readFax(const json& value, const std::string& path, std::uint32_t defaultHandle) {
+  static constexpr std::array<std::string_view, 8> kEntryFields{
+      "flags", "time", "pages", "errorCode", "fine", "cover", "uniqueId", "faxUserId"};
+  static constexpr std::array<std::string_view, 1> kDetailsMember{"details"};
+  const JsonObject object(
+      value, path,
+      {"handle", "flags", "time", "pages", "errorCode", "fine", "cover", "folder", "uniqueId",
+       "faxUserId", "details", "entryBytes", "detailBytes"});
+  namespace fe = kvn::fax_entry;
+  ExplicitFax fax;
+  fax.details.assign(kvn::extended_fax::kSize, 0);
+  unsigned char* entry = fax.entry.data();
+
+  const json* handle = object.find("handle");
+  fax.handle =
+      handle != nullptr ? readFieldBits(*handle, object.pathOf("handle"), 32) : defaultHandle;
+  if (const json* bytes = object.find("entryBytes")) {
+    // The handle and the folder then only tell the library which fax the
+    // entry is; they write nothing into it.
+    refuseBesideRawBytes(object, "entryBytes", kEntryFields);
+    readRecordBytes(*bytes, object.pathOf("entryBytes"), fax.entry);
+    if (const json* folder = object.find("folder")) {
+      fax.folder = static_cast<std::uint16_t>(readFieldBits(*folder, object.pathOf("folder"), 16));
+    }
+  } else {
+    writeEntryFields(object, fax.handle, entry);
+    fax.folder = kvn::readU16(entry, fe::kFolder);
+  }
 
   unsigned char* record = fax.details.data();
+  if (const json* bytes = object.find("detailBytes")) {
+    refuseBesideRawBytes(object, "detailBytes", kDetailsMember);
+    readRecordBytes(*bytes, object.pathOf("detailBytes"), fax.details);
+    return fax;
+  }
   writeU16(record, xf::kPages, kvn::readU16(entry, fe::kPages));
   writeU16(record, xf::kFolder, fax.folder);
   if (const json* details = object.find("details")) {

@@ -180,9 +180,12 @@ std::string readText(const json& value, const std::string& path) {
   if (!hex.is_string()) {
     reportWrongType(hex, hexPath, "a string of hexadecimal digits");
   }
-  const auto& digits = hex.get_ref<const std::string&>();
+  return decodeHex(hex.get_ref<const std::string&>(), hexPath);
+}
+
+std::string decodeHex(std::string_view digits, const std::string& path) {
   if (digits.size() % 2 != 0) {
-    reportProblem(hexPath, "odd number of hexadecimal digits");
+    reportProblem(path, "odd number of hexadecimal digits");
   }
   std::string bytes;
   bytes.reserve(digits.size() / 2);
@@ -190,7 +193,7 @@ std::string readText(const json& value, const std::string& path) {
     const int high = hexDigitValue(digits[i]);
     const int low = hexDigitValue(digits[i + 1]);
     if (high < 0 || low < 0) {
-      reportProblem(hexPath, inQuotes(digits) + " is not hexadecimal");
+      reportProblem(path, inQuotes(digits) + " is not hexadecimal");
     }
     bytes.push_back(static_cast<char>(high * 16 + low));
   }

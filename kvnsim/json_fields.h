@@ -68,6 +68,9 @@ bool readBoolean(const nlohmann::json& value, const std::string& path);
 // A JSON string (its UTF-8 bytes) or {"hex": "..."} for any bytes.
 std::string readText(const nlohmann::json& value, const std::string& path);
 
+// The bytes that pairs of hexadecimal digits spell, as "41420A".
+std::string decodeHex(std::string_view digits, const std::string& path);
+
 }  // namespace kvnsim
 
 #endif  // KVNSIM_JSON_FIELDS_H
