@@ -10,6 +10,7 @@
 #include <new>
 #include <string>
 
+#include "accepted_arguments.h"
 #include "call_trace.h"
 #include "description_loader.h"
 #include "error_codes.h"
@@ -17,7 +18,6 @@
 #include "fax_list.h"
 #include "handle_table.h"
 #include "kvnapi/kvnapi.h"
-#include "kvnapi/kvnconstants.h"
 #include "server_locator.h"
 #include "server_records.h"
 
@@ -122,6 +122,7 @@ std::int32_t connect(Library& state, const char* hostText, KvnServerHandle& hand
 }  // namespace kvnsim
 
 using kvnsim::checkFixedArguments;
+namespace accepted = kvnsim::accepted;
 using kvnsim::Connection;
 using kvnsim::FaxList;
 using kvnsim::guarded;
@@ -138,8 +139,8 @@ KvnServerHandle KVNAPI_CALL KvnCreateServerHandle(const char* host, int32_t mode
   kvnsim::traceCall("KvnCreateServerHandle");
   KvnServerHandle handle = 0;
   const std::int32_t status = guarded(error::kServerNotFound, [&](Library& state) {
-    if (const std::int32_t refused =
-            checkFixedArguments(state, "KvnCreateServerHandle", {{2, mode, KvnConnectMode}})) {
+    if (const std::int32_t refused = checkFixedArguments(state, "KvnCreateServerHandle",
+                                                         {{2, mode, accepted::kConnectMode}})) {
       return refused;
     }
     return kvnsim::connect(state, host, handle);
@@ -155,7 +156,7 @@ int32_t KVNAPI_CALL KvnVersionCheck(KvnServerHandle server, int32_t release, int
   return guarded(error::kReleaseTooOld, [&](Library& state) {
     if (const std::int32_t refused = checkFixedArguments(
             state, "KvnVersionCheck",
-            {{2, release, KvnRequiredRelease}, {3, reserved, KvnVersionCheckReserved}})) {
+            {{2, release, accepted::kRelease}, {3, reserved, accepted::kVersionCheckReserved}})) {
       return refused;
     }
     const Connection* connection = state.connections.find(server);
@@ -194,13 +195,13 @@ int32_t KVNAPI_CALL KvnLoadUser3(KvnServerHandle server, int32_t a, int32_t b, c
   kvnsim::traceCall("KvnLoadUser3");
   return guarded(error::kUserNotFound, [&](Library& state) {
     if (const std::int32_t refused = checkFixedArguments(state, "KvnLoadUser3",
-                                                         {{2, a, KvnLoadUserA},
-                                                          {3, b, KvnLoadUserB},
-                                                          {5, c, KvnLoadUserC},
-                                                          {6, d, KvnLoadUserD},
-                                                          {7, e, KvnLoadUserE},
-                                                          {8, f, KvnLoadUserF},
-                                                          {9, level, KvnLoadUserLevel}})) {
+                                                         {{2, a, accepted::kLoadUserA},
+                                                          {3, b, accepted::kLoadUserB},
+                                                          {5, c, accepted::kLoadUserC},
+                                                          {6, d, accepted::kLoadUserD},
+                                                          {7, e, accepted::kLoadUserE},
+                                                          {8, f, accepted::kLoadUserF},
+                                                          {9, level, accepted::kLoadUserLevel}})) {
       return refused;
     }
     const Connection* connection = state.connections.find(server);
@@ -249,7 +250,7 @@ int32_t KVNAPI_CALL KvnGetFaxList(KvnServerHandle server, const char* userId, in
   kvnsim::traceCall("KvnGetFaxList");
   return guarded(error::kFaxList, [&](Library& state) {
     if (const std::int32_t refused = checkFixedArguments(
-            state, "KvnGetFaxList", {{3, a, KvnFaxListA}, {5, b, KvnFaxListB}})) {
+            state, "KvnGetFaxList", {{3, a, accepted::kFaxListA}, {5, b, accepted::kFaxListB}})) {
       return refused;
     }
     const Connection* connection = state.connections.find(server);
@@ -264,11 +265,13 @@ int32_t KVNAPI_CALL KvnGetFaxList(KvnServerHandle server, const char* userId, in
     if (user == nullptr) {
       return error::kUserNotFound;
     }
-    if (list == nullptr || (options != KvnMainFolderMask && options != KvnEveryFolderMask)) {
+    if (list == nullptr ||
+        (options != accepted::kMainFolderMask && options != accepted::kEveryFolderMask)) {
       return error::kFaxList;
     }
-    const auto folders = options == KvnMainFolderMask ? kvnsim::FolderSelection::kMainFolderOnly
-                                                      : kvnsim::FolderSelection::kEveryFolder;
+    const auto folders = options == accepted::kMainFolderMask
+                             ? kvnsim::FolderSelection::kMainFolderOnly
+                             : kvnsim::FolderSelection::kEveryFolder;
     const kvnsim::ListFaults faults{description.faults.sortError, description.faults.walk};
     *list = state.lists.add(std::make_unique<FaxList>(*user, folders, faults));
     return error::kNone;
@@ -318,10 +321,10 @@ int32_t KVNAPI_CALL KvnLoadFax3(KvnServerHandle server, KvnFaxHandle fax, int32_
   kvnsim::traceCall("KvnLoadFax3");
   return guarded(error::kLoadFax, [&](Library& state) {
     if (const std::int32_t refused = checkFixedArguments(state, "KvnLoadFax3",
-                                                         {{3, a, KvnLoadFaxA},
-                                                          {4, b, KvnLoadFaxB},
-                                                          {5, c, KvnLoadFaxC},
-                                                          {7, level, KvnLoadFaxLevel}})) {
+                                                         {{3, a, accepted::kLoadFaxA},
+                                                          {4, b, accepted::kLoadFaxB},
+                                                          {5, c, accepted::kLoadFaxC},
+                                                          {7, level, accepted::kLoadFaxLevel}})) {
       return refused;
     }
     const Connection* connection = state.connections.find(server);

@@ -1,8 +1,9 @@
 /* The fixed arguments of the client library's calls: the values a program
- * must pass, named once for the program, the stand-in library and the
- * benchmark floor. The library gives most of them no meaning beyond being
- * expected; they are named after the call and the parameter of kvnapi.h they
- * go to. Valid C and C++. */
+ * must pass, named once for the program and the benchmark floor. The stand-in
+ * library checks them against values of its own (kvnsim/accepted_arguments.h),
+ * so that a value wrong here is refused. The library gives most of them no
+ * meaning beyond being expected; they are named after the call and the
+ * parameter of kvnapi.h they go to. Valid C and C++. */
 #ifndef KVNAPI_KVNCONSTANTS_H
 #define KVNAPI_KVNCONSTANTS_H
 
