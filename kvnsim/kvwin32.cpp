@@ -80,6 +80,14 @@ std::int32_t checkFixedArguments(Library& state, const char* call,
   return error::kNone;
 }
 
+// One step of a list's walk, first or next.
+std::int32_t walkStep(FaxList* faxes, void** element, std::int32_t (FaxList::*step)(void**)) {
+  if (faxes == nullptr) {
+    return error::kInvalidHandle;
+  }
+  return element == nullptr ? error::kListRead : (faxes->*step)(element);
+}
+
 std::int32_t connect(Library& state, const char* hostText, KvnServerHandle& handle) {
   const std::string host = hostText != nullptr ? hostText : "";
   const DescriptionSource source = locateServer(host, std::getenv("KVNSIM_SERVERS"));
@@ -289,22 +297,14 @@ int32_t KVNAPI_CALL KvnListSort(KvnListHandle list, KvnCompareFn compare) {
 int32_t KVNAPI_CALL KvnListGetFirstElementPtr(KvnListHandle list, void** element) {
   kvnsim::traceCall("KvnListGetFirstElementPtr");
   return guarded(error::kListRead, [&](Library& state) {
-    FaxList* faxes = state.lists.find(list);
-    if (faxes == nullptr) {
-      return error::kInvalidHandle;
-    }
-    return element == nullptr ? error::kListRead : faxes->first(element);
+    return kvnsim::walkStep(state.lists.find(list), element, &FaxList::first);
   });
 }
 
 int32_t KVNAPI_CALL KvnListGetNextElementPtr(KvnListHandle list, void** element) {
   kvnsim::traceCall("KvnListGetNextElementPtr");
   return guarded(error::kListRead, [&](Library& state) {
-    FaxList* faxes = state.lists.find(list);
-    if (faxes == nullptr) {
-      return error::kInvalidHandle;
-    }
-    return element == nullptr ? error::kListRead : faxes->next(element);
+    return kvnsim::walkStep(state.lists.find(list), element, &FaxList::next);
   });
 }
 
