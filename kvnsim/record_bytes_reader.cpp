@@ -56,8 +56,10 @@ void readRecordBytes(const nlohmann::json& value, const std::string& path,
       reportProblem(runPath, "no bytes");
     }
     if (bytes.size() > record.size() - offset) {
-      reportProblem(runPath, std::to_string(bytes.size()) + " bytes at offset " + key +
-                                 " run past the end of the " + size + "-byte record");
+      std::string problem = std::to_string(bytes.size());
+      problem += " bytes at offset " + key;
+      problem += " run past the end of the " + size + "-byte record";
+      reportProblem(runPath, problem);
     }
     for (std::size_t i = 0; i < bytes.size(); ++i) {
       if (givenBy[offset + i] != record.size()) {

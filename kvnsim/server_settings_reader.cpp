@@ -21,7 +21,7 @@ std::u16string readTimeZoneName(const json& value, const std::string& path) {
     reportProblem(path, "expected a string");
   }
   // The parser has checked the UTF-8 already.
-  const std::u16string name = utf16FromUtf8(value.get_ref<const std::string&>());
+  std::u16string name = utf16FromUtf8(value.get_ref<const std::string&>());
   if (name.size() >= kTimeZoneNameUnits) {
     reportProblem(path,
                   "longer than " + std::to_string(kTimeZoneNameUnits - 1) + " UTF-16 characters");
