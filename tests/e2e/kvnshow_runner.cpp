@@ -67,6 +67,18 @@ std::vector<std::string> environmentFor(const KvnshowRun& run, const fs::path& p
   return environment;
 }
 
+// Under load, Wine's own client now and then fails to reach the Wine server
+// before the program has started ("wine client error:0: recvmsg: Connection
+// reset by peer"). Nothing of the program ran then: no output, no library
+// call. Such a run is made again, a few times at most; any run in which the
+// program started counts as it is.
+constexpr int kWineStartAttempts = kUnderWine ? 3 : 1;
+
+bool wineFailedToStart(const ProgramOutcome& outcome, const fs::path& callTrace) {
+  return kUnderWine && outcome.standardOutput.empty() &&
+         outcome.standardError.starts_with("wine client error") && readWholeFile(callTrace).empty();
+}
+
 }  // namespace
 
 bool underWine() {
@@ -113,7 +125,14 @@ KvnshowOutcome runKvnshow(const KvnshowRun& run) {
   program.standardOutput = run.standardOutput;
   program.pipeBytesRead = run.pipeBytesRead;
   program.brokenPipeIgnored = run.brokenPipeIgnored;
-  outcome.program = runProgram(program);
+  for (int attempt = 1;; ++attempt) {
+    outcome.program = runProgram(program);
+    if (attempt == kWineStartAttempts || !wineFailedToStart(outcome.program, callTrace)) {
+      break;
+    }
+    fs::remove(pauseLog);
+    fs::remove(callTrace);
+  }
 
   std::string pauseProblem;
   outcome.pauses = parseEventLog(readWholeFile(pauseLog), pauseProblem);
