@@ -130,11 +130,11 @@ std::int32_t connect(Library& state, const char* hostText, KvnServerHandle& hand
 }  // namespace kvnsim
 
 using kvnsim::checkFixedArguments;
-namespace accepted = kvnsim::accepted;
 using kvnsim::Connection;
 using kvnsim::FaxList;
 using kvnsim::guarded;
 using kvnsim::Library;
+namespace accepted = kvnsim::accepted;
 namespace error = kvnsim::error;
 
 int32_t KVNAPI_CALL KvnGetAPIVersion(void) {

@@ -72,7 +72,7 @@ std::vector<std::string> environmentFor(const KvnshowRun& run, const fs::path& p
 // reset by peer"). Nothing of the program ran then: no output, no library
 // call. Such a run is made again, a few times at most; any run in which the
 // program started counts as it is.
-constexpr int kWineStartAttempts = kUnderWine ? 3 : 1;
+constexpr int kWineStartAttempts = 3;
 
 bool wineFailedToStart(const ProgramOutcome& outcome, const fs::path& callTrace) {
   return kUnderWine && outcome.standardOutput.empty() &&
