@@ -1,7 +1,10 @@
 #include "fault_reader.h"
 
 #include <cstdint>
+#include <optional>
+#include <string_view>
 
+#include "error_codes.h"
 #include "json_fields.h"
 
 namespace kvnsim {
@@ -10,14 +13,8 @@ using nlohmann::json;
 
 namespace {
 
-constexpr std::int32_t kDefaultConnectError = 10060;
-constexpr std::int32_t kDefaultServerInfoError = 11030;
-constexpr std::int32_t kDefaultUserLookupError = 11020;
-constexpr std::int32_t kDefaultFaxListError = 11040;
-constexpr std::int32_t kDefaultSortError = 11041;
-constexpr std::int32_t kDefaultWalkError = 11042;
-constexpr std::int32_t kDefaultLoadFaxError = 11050;
-
+// A fault without an error of its own fails with the code the library gives
+// that failure.
 std::int32_t readFaultError(const JsonObject& fault, std::int32_t defaultError) {
   const json* error = fault.find("error");
   if (error == nullptr) {
@@ -33,6 +30,25 @@ std::int32_t readFaultError(const JsonObject& fault, std::int32_t defaultError) 
 std::int32_t readErrorOnlyFault(const json& value, const std::string& path,
                                 std::int32_t defaultError) {
   return readFaultError(JsonObject(value, path, {"error"}), defaultError);
+}
+
+// A fault that strikes once a count is reached ("failFrom", "failAfter"):
+// the count, when the description gives it, within [minimum, maximum].
+struct CountedFault {
+  std::optional<std::int64_t> count;
+  std::int32_t error = 0;
+};
+
+CountedFault readCountedFault(const json& value, const std::string& path,
+                              std::string_view countName, std::int64_t minimum,
+                              std::int64_t maximum, std::int32_t defaultError) {
+  const JsonObject fault(value, path, {countName, std::string_view("error")});
+  CountedFault result;
+  if (const json* count = fault.find(countName)) {
+    result.count = readInteger(*count, fault.pathOf(countName), minimum, maximum);
+  }
+  result.error = readFaultError(fault, defaultError);
+  return result;
 }
 
 }  // namespace
@@ -55,41 +71,36 @@ Faults readFaults(const json& value, const std::string& path) {
         reportProblem(fault.pathOf("failures"), "expected a count or \"always\"");
       }
     }
-    result.error = readFaultError(fault, kDefaultConnectError);
+    result.error = readFaultError(fault, error::kConnectionTimedOut);
     faults.connect = result;
   }
   if (const json* refused = object.find("releaseRefused")) {
     faults.releaseRefused = readBoolean(*refused, object.pathOf("releaseRefused"));
   }
   if (const json* serverInfo = object.find("serverInfo")) {
-    const JsonObject fault(*serverInfo, object.pathOf("serverInfo"), {"failFrom", "error"});
+    const CountedFault fault = readCountedFault(*serverInfo, object.pathOf("serverInfo"),
+                                                "failFrom", 1, UINT32_MAX, error::kServerInfo);
     ServerInfoFault result;
-    if (const json* failFrom = fault.find("failFrom")) {
-      result.failFrom = static_cast<std::uint32_t>(
-          readInteger(*failFrom, fault.pathOf("failFrom"), 1, UINT32_MAX));
-    }
-    result.error = readFaultError(fault, kDefaultServerInfoError);
+    result.failFrom = static_cast<std::uint32_t>(fault.count.value_or(result.failFrom));
+    result.error = fault.error;
     faults.serverInfo = result;
   }
   if (const json* userLookup = object.find("userLookup")) {
     faults.userLookupError =
-        readErrorOnlyFault(*userLookup, object.pathOf("userLookup"), kDefaultUserLookupError);
+        readErrorOnlyFault(*userLookup, object.pathOf("userLookup"), error::kUserNotFound);
   }
   if (const json* faxList = object.find("faxList")) {
-    faults.faxListError =
-        readErrorOnlyFault(*faxList, object.pathOf("faxList"), kDefaultFaxListError);
+    faults.faxListError = readErrorOnlyFault(*faxList, object.pathOf("faxList"), error::kFaxList);
   }
   if (const json* sort = object.find("sort")) {
-    faults.sortError = readErrorOnlyFault(*sort, object.pathOf("sort"), kDefaultSortError);
+    faults.sortError = readErrorOnlyFault(*sort, object.pathOf("sort"), error::kSort);
   }
   if (const json* walk = object.find("walk")) {
-    const JsonObject fault(*walk, object.pathOf("walk"), {"failAfter", "error"});
+    const CountedFault fault = readCountedFault(*walk, object.pathOf("walk"), "failAfter", 0,
+                                                UINT32_MAX, error::kListRead);
     WalkFault result;
-    if (const json* failAfter = fault.find("failAfter")) {
-      result.failAfter = static_cast<std::uint64_t>(
-          readInteger(*failAfter, fault.pathOf("failAfter"), 0, UINT32_MAX));
-    }
-    result.error = readFaultError(fault, kDefaultWalkError);
+    result.failAfter = static_cast<std::uint64_t>(fault.count.value_or(0));
+    result.error = fault.error;
     faults.walk = result;
   }
   if (const json* loadFax = object.find("loadFax")) {
@@ -100,7 +111,7 @@ Faults readFaults(const json& value, const std::string& path) {
     for (std::size_t i = 0; i < handles.size(); ++i) {
       result.handles.insert(readFieldBits(handles[i], elementPath(handlesPath, i), 32));
     }
-    result.error = readFaultError(fault, kDefaultLoadFaxError);
+    result.error = readFaultError(fault, error::kLoadFax);
     faults.loadFax = result;
   }
   return faults;

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -15,74 +14,66 @@ namespace {
 
 constexpr std::int32_t kWrongConstant = 11004;
 
+enum class Call { CreateServerHandle, VersionCheck, LoadUser3, GetFaxList, LoadFax3 };
+
+// One call with every fixed argument at the value a program must pass but the
+// one at position `argument` (1-based), which gets `wrong`.
 struct WrongCall {
-  std::function<std::int32_t(KvnServerHandle, unsigned char*)> call;  // the status it returned
+  Call call;
+  int argument;
+  std::int32_t wrong;
   const char* text;
 };
+
+std::int32_t callWithOneWrong(const WrongCall& c, KvnServerHandle server, unsigned char* record,
+                              KvnListHandle* list) {
+  const auto at = [&c](int argument, std::int32_t right) {
+    return argument == c.argument ? c.wrong : right;
+  };
+  switch (c.call) {
+    case Call::CreateServerHandle: {
+      std::int32_t error = 0;
+      return KvnCreateServerHandle("demo", at(2, 4), &error) == 0 ? error : 0;
+    }
+    case Call::VersionCheck:
+      return KvnVersionCheck(server, at(2, 0x520), at(3, 0));
+    case Call::LoadUser3:
+      return KvnLoadUser3(server, at(2, 1), at(3, 0), "ALICE", at(5, 0), at(6, 0), at(7, 0),
+                          at(8, 0), at(9, 11), record);
+    case Call::GetFaxList:
+      return KvnGetFaxList(server, "ALICE", at(3, 1), 0xFFFD, at(5, 0), list);
+    case Call::LoadFax3:
+      return KvnLoadFax3(server, 0x1000, at(3, 0), at(4, 3), at(5, 0), record, at(7, 11));
+  }
+  return 0;
+}
 
 TEST(FixedArgumentsTest, EveryFixedArgumentOtherThanTheRightOneIsRefused) {
   const Connection demo("demo");
   ASSERT_EQ(demo.error(), 0);
   KvnListHandle list = 0;
   const WrongCall cases[] = {
-      {[](KvnServerHandle, unsigned char*) {
-         std::int32_t error = 0;
-         return KvnCreateServerHandle("demo", 0, &error) == 0 ? error : 0;
-       },
-       "KvnCreateServerHandle argument 2 is 0, must be 4"},
-      {[](KvnServerHandle s, unsigned char*) { return KvnVersionCheck(s, 0x510, 0); },
-       "KvnVersionCheck argument 2 is 1296, must be 1312"},
-      {[](KvnServerHandle s, unsigned char*) { return KvnVersionCheck(s, 0x520, 1); },
-       "KvnVersionCheck argument 3 is 1, must be 0"},
-      {[](KvnServerHandle s, unsigned char* r) {
-         return KvnLoadUser3(s, 0, 0, "ALICE", 0, 0, 0, 0, 11, r);
-       },
-       "KvnLoadUser3 argument 2 is 0, must be 1"},
-      {[](KvnServerHandle s, unsigned char* r) {
-         return KvnLoadUser3(s, 1, 1, "ALICE", 0, 0, 0, 0, 11, r);
-       },
-       "KvnLoadUser3 argument 3 is 1, must be 0"},
-      {[](KvnServerHandle s, unsigned char* r) {
-         return KvnLoadUser3(s, 1, 0, "ALICE", -1, 0, 0, 0, 11, r);
-       },
-       "KvnLoadUser3 argument 5 is -1, must be 0"},
-      {[](KvnServerHandle s, unsigned char* r) {
-         return KvnLoadUser3(s, 1, 0, "ALICE", 0, 2, 0, 0, 11, r);
-       },
-       "KvnLoadUser3 argument 6 is 2, must be 0"},
-      {[](KvnServerHandle s, unsigned char* r) {
-         return KvnLoadUser3(s, 1, 0, "ALICE", 0, 0, 3, 0, 11, r);
-       },
-       "KvnLoadUser3 argument 7 is 3, must be 0"},
-      {[](KvnServerHandle s, unsigned char* r) {
-         return KvnLoadUser3(s, 1, 0, "ALICE", 0, 0, 0, 4, 11, r);
-       },
-       "KvnLoadUser3 argument 8 is 4, must be 0"},
-      {[](KvnServerHandle s, unsigned char* r) {
-         return KvnLoadUser3(s, 1, 0, "ALICE", 0, 0, 0, 0, 1, r);
-       },
-       "KvnLoadUser3 argument 9 is 1, must be 11"},
-      {[&list](KvnServerHandle s, unsigned char*) {
-         return KvnGetFaxList(s, "ALICE", 0, 0xFFFD, 0, &list);
-       },
-       "KvnGetFaxList argument 3 is 0, must be 1"},
-      {[&list](KvnServerHandle s, unsigned char*) {
-         return KvnGetFaxList(s, "ALICE", 1, 0xFFFD, 1, &list);
-       },
-       "KvnGetFaxList argument 5 is 1, must be 0"},
-      {[](KvnServerHandle s, unsigned char* r) { return KvnLoadFax3(s, 0x1000, 1, 3, 0, r, 11); },
-       "KvnLoadFax3 argument 3 is 1, must be 0"},
-      {[](KvnServerHandle s, unsigned char* r) { return KvnLoadFax3(s, 0x1000, 0, 0, 0, r, 11); },
-       "KvnLoadFax3 argument 4 is 0, must be 3"},
-      {[](KvnServerHandle s, unsigned char* r) { return KvnLoadFax3(s, 0x1000, 0, 3, 3, r, 11); },
-       "KvnLoadFax3 argument 5 is 3, must be 0"},
-      {[](KvnServerHandle s, unsigned char* r) { return KvnLoadFax3(s, 0x1000, 0, 3, 0, r, 1); },
-       "KvnLoadFax3 argument 7 is 1, must be 11"},
+      {Call::CreateServerHandle, 2, 0, "KvnCreateServerHandle argument 2 is 0, must be 4"},
+      {Call::VersionCheck, 2, 0x510, "KvnVersionCheck argument 2 is 1296, must be 1312"},
+      {Call::VersionCheck, 3, 1, "KvnVersionCheck argument 3 is 1, must be 0"},
+      {Call::LoadUser3, 2, 0, "KvnLoadUser3 argument 2 is 0, must be 1"},
+      {Call::LoadUser3, 3, 1, "KvnLoadUser3 argument 3 is 1, must be 0"},
+      {Call::LoadUser3, 5, -1, "KvnLoadUser3 argument 5 is -1, must be 0"},
+      {Call::LoadUser3, 6, 2, "KvnLoadUser3 argument 6 is 2, must be 0"},
+      {Call::LoadUser3, 7, 3, "KvnLoadUser3 argument 7 is 3, must be 0"},
+      {Call::LoadUser3, 8, 4, "KvnLoadUser3 argument 8 is 4, must be 0"},
+      {Call::LoadUser3, 9, 1, "KvnLoadUser3 argument 9 is 1, must be 11"},
+      {Call::GetFaxList, 3, 0, "KvnGetFaxList argument 3 is 0, must be 1"},
+      {Call::GetFaxList, 5, 1, "KvnGetFaxList argument 5 is 1, must be 0"},
+      {Call::LoadFax3, 3, 1, "KvnLoadFax3 argument 3 is 1, must be 0"},
+      {Call::LoadFax3, 4, 0, "KvnLoadFax3 argument 4 is 0, must be 3"},
+      {Call::LoadFax3, 5, 3, "KvnLoadFax3 argument 5 is 3, must be 0"},
+      {Call::LoadFax3, 7, 1, "KvnLoadFax3 argument 7 is 1, must be 11"},
   };
   for (const WrongCall& c : cases) {
     SCOPED_TRACE(c.text);
     std::vector<unsigned char> record(4096, 0);
-    EXPECT_EQ(c.call(demo.handle(), record.data()), kWrongConstant);
+    EXPECT_EQ(callWithOneWrong(c, demo.handle(), record.data(), &list), kWrongConstant);
     EXPECT_EQ(record, std::vector<unsigned char>(4096, 0)) << "a refused call filled its record";
     EXPECT_EQ(errorText(kWrongConstant), std::string("Wrong constant argument: ") + c.text);
   }
