@@ -188,6 +188,27 @@ static const struct Flag kFlags[9] = {{0x10, 'R', 'S', " recv", " sent"},
                                       {0x8000000, '2', '-', " user2", ""},
                                       {0x8, 'd', '-', " del", ""}};
 
+/* The text fields of a verbose block from FromName to GeneralFaxPhone, in
+   the block's order: label, offset and room in the extended record. */
+static const struct BlockText {
+  const char* label;
+  size_t at;
+  size_t room;
+} kBlockTexts[] = {
+    {"\n  FromName        ", 368, 60},
+    {"\n  FromPhone       ", 428, 32},
+    {"\n  Comment         ", 880, kFaxRecordSize - 880},
+    {"\n  ToName          ", 188, 60},
+    {"\n  ToPhone         ", 124, 32},
+    {"\n  ToCompany       ", 248, 60},
+    {"\n  ToCityState     ", 308, 60},
+    {"\n  ToContact       ", 156, 32},
+    {"\n  BillInfo1       ", 460, 16},
+    {"\n  BillInfo2       ", 476, 16},
+    {"\n  OperatorPhone   ", 524, 32},
+    {"\n  GeneralFaxPhone ", 556, 38},
+};
+
 static void putVerbose(const unsigned char* e, int64_t ordinal, const char* date,
                        const unsigned char* r) {
   static const char* const priorities[] = {"Normal", "Low", "High"};
@@ -247,30 +268,10 @@ static void putVerbose(const unsigned char* e, int64_t ordinal, const char* date
   putDecimal(u16(r, 746), 0);
   putLiteral(u16(r, 746) == 0 ? ", Main\n  RemoteID        " : "\n  RemoteID        ");
   putText(text(r, 606, 30));
-  putLiteral("\n  FromName        ");
-  putText(text(r, 368, 60));
-  putLiteral("\n  FromPhone       ");
-  putText(text(r, 428, 32));
-  putLiteral("\n  Comment         ");
-  putText(text(r, 880, kFaxRecordSize - 880));
-  putLiteral("\n  ToName          ");
-  putText(text(r, 188, 60));
-  putLiteral("\n  ToPhone         ");
-  putText(text(r, 124, 32));
-  putLiteral("\n  ToCompany       ");
-  putText(text(r, 248, 60));
-  putLiteral("\n  ToCityState     ");
-  putText(text(r, 308, 60));
-  putLiteral("\n  ToContact       ");
-  putText(text(r, 156, 32));
-  putLiteral("\n  BillInfo1       ");
-  putText(text(r, 460, 16));
-  putLiteral("\n  BillInfo2       ");
-  putText(text(r, 476, 16));
-  putLiteral("\n  OperatorPhone   ");
-  putText(text(r, 524, 32));
-  putLiteral("\n  GeneralFaxPhone ");
-  putText(text(r, 556, 38));
+  for (size_t i = 0; i < sizeof kBlockTexts / sizeof kBlockTexts[0]; ++i) {
+    putLiteral(kBlockTexts[i].label);
+    putText(text(r, kBlockTexts[i].at, kBlockTexts[i].room));
+  }
   putLiteral("\n  FaxID           ");
   putDecimal(u16(r, 664), 0);
   putLiteral("\n  JobID           ");

@@ -8,6 +8,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -29,28 +31,49 @@ struct Example {
   std::string expectedOutput;
 };
 
-std::vector<Example> examplesIn(const fs::path& readme) {
-  std::ifstream in(readme);
+// The example blocks of a document whose first line is "$ kvnshow
+// <arguments>", each line as `rendered` gives it. `edge` tells of a line
+// whether it opens a block (true), closes one (false) or is inside or
+// outside one (neither).
+std::vector<Example> examplesInBlocks(
+    const fs::path& document,
+    const std::function<std::optional<bool>(const std::string& line, bool inBlock)>& edge,
+    const std::function<std::string(const std::string&)>& rendered) {
+  std::ifstream in(document);
   std::vector<Example> examples;
-  bool inFence = false;
+  bool inBlock = false;
   bool firstLineOfBlock = false;
   Example* current = nullptr;  // the example whose output the block holds
   for (std::string line; std::getline(in, line);) {
-    if (line.rfind("```", 0) == 0) {
-      inFence = !inFence;
-      firstLineOfBlock = inFence;
+    if (const std::optional<bool> opens = edge(line, inBlock)) {
+      inBlock = *opens;
+      firstLineOfBlock = inBlock;
       current = nullptr;
       continue;
     }
-    if (firstLineOfBlock && line.rfind("$ kvnshow ", 0) == 0) {
-      examples.push_back({line.substr(10), ""});
+    const std::string text = rendered(line);
+    if (firstLineOfBlock && text.rfind("$ kvnshow ", 0) == 0) {
+      examples.push_back({text.substr(10), ""});
       current = &examples.back();
     } else if (current != nullptr) {
-      current->expectedOutput += line + "\n";
+      current->expectedOutput += text + "\n";
     }
     firstLineOfBlock = false;
   }
   return examples;
+}
+
+// The README's fenced blocks, as they stand.
+std::vector<Example> examplesIn(const fs::path& readme) {
+  return examplesInBlocks(
+      readme,
+      [](const std::string& line, bool inBlock) -> std::optional<bool> {
+        if (line.rfind("```", 0) == 0) {
+          return !inBlock;
+        }
+        return std::nullopt;
+      },
+      [](const std::string& line) { return line; });
 }
 
 // A line of an example block of the manual page as it renders: the escapes
@@ -69,31 +92,17 @@ std::string renderedExampleLine(const std::string& line) {
   return text;
 }
 
-// The manual page's example blocks (.EX to .EE) whose first line is
-// "$ kvnshow <arguments>".
+// The manual page's example blocks (.EX to .EE).
 std::vector<Example> examplesInManualPage(const fs::path& page) {
-  std::ifstream in(page);
-  std::vector<Example> examples;
-  bool inExample = false;
-  bool firstLineOfBlock = false;
-  Example* current = nullptr;
-  for (std::string line; std::getline(in, line);) {
-    if (line == ".EX" || line == ".EE") {
-      inExample = line == ".EX";
-      firstLineOfBlock = inExample;
-      current = nullptr;
-      continue;
-    }
-    const std::string rendered = renderedExampleLine(line);
-    if (firstLineOfBlock && rendered.rfind("$ kvnshow ", 0) == 0) {
-      examples.push_back({rendered.substr(10), ""});
-      current = &examples.back();
-    } else if (current != nullptr) {
-      current->expectedOutput += rendered + "\n";
-    }
-    firstLineOfBlock = false;
-  }
-  return examples;
+  return examplesInBlocks(
+      page,
+      [](const std::string& line, bool) -> std::optional<bool> {
+        if (line == ".EX" || line == ".EE") {
+          return line == ".EX";
+        }
+        return std::nullopt;
+      },
+      renderedExampleLine);
 }
 
 void expectRealRuns(const std::vector<Example>& examples) {
