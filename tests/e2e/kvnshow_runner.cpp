@@ -1,6 +1,7 @@
 #include "e2e/kvnshow_runner.h"
 
 #include <algorithm>
+#include <iostream>
 #include <string_view>
 
 #include "e2e/sanitizer_environment.h"
@@ -136,6 +137,10 @@ KvnshowOutcome runKvnshow(const KvnshowRun& run) {
     if (attempt == kWineStartAttempts || !wineFailedToStart(outcome.program, callTrace)) {
       break;
     }
+    // Said on standard error, which the test log keeps, so that a run made
+    // again is seen rather than hidden.
+    std::cerr << "Wine did not start the program (attempt " << attempt << " of "
+              << kWineStartAttempts << "); running it again\n";
     fs::remove(pauseLog);
     fs::remove(callTrace);
   }
