@@ -41,7 +41,7 @@ std::int32_t callWithOneWrong(const WrongCall& c, KvnServerHandle server, unsign
       return KvnLoadUser3(server, at(2, 1), at(3, 0), "ALICE", at(5, 0), at(6, 0), at(7, 0),
                           at(8, 0), at(9, 11), record);
     case Call::GetFaxList:
-      return KvnGetFaxList(server, "ALICE", at(3, 1), 0xFFFD, at(5, 0), list);
+      return KvnGetFaxList(server, "ALICE", at(3, 1), KvnEveryFolderMask, at(5, 0), list);
     case Call::LoadFax3:
       return KvnLoadFax3(server, 0x1000, at(3, 0), at(4, 3), at(5, 0), record, at(7, 11));
   }
