@@ -50,6 +50,9 @@ class CaseTest : public testing::Test {
   explicit CaseTest(fs::path caseFile) : caseFile_(std::move(caseFile)) {}
 
   void TestBody() override {
+    if (!cannotRunReason().empty()) {
+      GTEST_SKIP() << cannotRunReason();
+    }
     ParsedCase parsed = parseCaseFile(readWholeFile(caseFile_));
     ASSERT_TRUE(parsed.error.empty()) << caseFile_.string() << ": " << parsed.error;
     const E2eCase& testCase = parsed.testCase;

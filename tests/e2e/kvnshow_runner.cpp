@@ -22,11 +22,13 @@ constexpr bool kUnderWine = true;
 const fs::path kWine = KVN_E2E_WINE;
 const fs::path kWinePrefix = KVN_E2E_WINE_PREFIX;
 const fs::path kFakeSleepLibrary;
+constexpr std::string_view kCannotRunReason = KVN_E2E_WINE_SKIP_REASON;
 #else
 constexpr bool kUnderWine = false;
 const fs::path kWine;
 const fs::path kWinePrefix;
 const fs::path kFakeSleepLibrary = KVN_E2E_FAKE_SLEEP_LIBRARY;
+constexpr std::string_view kCannotRunReason;
 #endif
 
 // The program's whole environment: the sanitizers' settings when the runner
@@ -90,6 +92,10 @@ bool wineFailedToStart(const ProgramOutcome& outcome, const fs::path& callTrace)
 
 bool underWine() {
   return kUnderWine;
+}
+
+std::string_view cannotRunReason() {
+  return kCannotRunReason;
 }
 
 const fs::path& casesDirectory() {

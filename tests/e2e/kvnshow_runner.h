@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -43,6 +44,11 @@ struct KvnshowRun {
 
 // True in the suite that runs the Windows build under Wine.
 bool underWine();
+
+// Why this machine cannot run the program at all (a Windows build whose
+// architecture it cannot run under Wine), or empty: the cases are then skipped
+// with this reason.
+std::string_view cannotRunReason();
 
 struct KvnshowOutcome {
   ProgramOutcome program;           // under Wine, standard output with its CR LF undone

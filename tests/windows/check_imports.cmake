@@ -1,17 +1,31 @@
-# Checks the import tables of the Windows build in BUILD_DIR with OBJDUMP:
-# kvnshow.exe and kvnshow_fake_sleep.exe import every name listed in the
-# module-definition file DEFINITIONS from KVWIN32.dll, plain (without the @N
-# of a 32-bit __stdcall name), and nothing else from it;
-# kvnshow.exe imports Sleep from KERNEL32.dll, the test copy does not.
-# PROGRAMS, when given, limits the check to those programs.
+# Checks the Windows build in BUILD_DIR with OBJDUMP, without running it:
+# each file checked has the object FORMAT (pei-i386, a PE32 file, or
+# pei-x86-64, a PE32+ file); kvnshow.exe and kvnshow_fake_sleep.exe import
+# every name listed in the module-definition file DEFINITIONS from
+# KVWIN32.dll, plain (without the @N of a 32-bit __stdcall name), and nothing
+# else from it; kvnshow.exe imports Sleep from KERNEL32.dll, the test copy
+# does not. PROGRAMS, when given, limits the check to those programs. LIBRARY,
+# when given, names the stand-in library in BUILD_DIR, which must export
+# exactly those plain names.
+
+# What objdump -p says of file, checked for FORMAT, as a list of lines.
+function(dump_of file result)
+  execute_process(COMMAND ${OBJDUMP} -p ${file} OUTPUT_VARIABLE dump RESULT_VARIABLE status)
+  if(NOT status EQUAL 0)
+    message(FATAL_ERROR "${OBJDUMP} -p ${file} failed")
+  endif()
+  if(NOT dump MATCHES "file format ([^\n]+)")
+    message(FATAL_ERROR "${OBJDUMP} -p ${file} names no file format")
+  elseif(NOT CMAKE_MATCH_1 STREQUAL FORMAT)
+    message(FATAL_ERROR "${file} is ${CMAKE_MATCH_1}, not ${FORMAT}")
+  endif()
+  string(REPLACE "\n" ";" lines "${dump}")
+  set(${result} "${lines}" PARENT_SCOPE)
+endfunction()
 
 # The import table of program, as a list of "<DLL>:<name>".
 function(imports_of program result)
-  execute_process(COMMAND ${OBJDUMP} -p ${program} OUTPUT_VARIABLE dump RESULT_VARIABLE status)
-  if(NOT status EQUAL 0)
-    message(FATAL_ERROR "${OBJDUMP} -p ${program} failed")
-  endif()
-  string(REPLACE "\n" ";" lines "${dump}")
+  dump_of(${program} lines)
   set(found "")
   set(dll "")
   foreach(line IN LISTS lines)
@@ -57,3 +71,23 @@ foreach(program IN LISTS PROGRAMS)
     message(FATAL_ERROR "kvnshow_fake_sleep.exe still imports the system's Sleep")
   endif()
 endforeach()
+
+if(LIBRARY)
+  # The export table's names follow its "[Ordinal/Name Pointer] Table" line.
+  dump_of(${BUILD_DIR}/${LIBRARY} lines)
+  set(exports "")
+  set(in_names FALSE)
+  foreach(line IN LISTS lines)
+    if(line MATCHES "^\\[Ordinal/Name Pointer\\] Table")
+      set(in_names TRUE)
+    elseif(in_names AND line MATCHES "^[ \t]+\\[ *[0-9]+\\] (.+)$")
+      list(APPEND exports "KVWIN32.DLL:${CMAKE_MATCH_1}")
+    elseif(in_names)
+      break()
+    endif()
+  endforeach()
+  list(SORT exports)
+  if(NOT exports STREQUAL expected)
+    message(FATAL_ERROR "${LIBRARY} exports: ${exports}\nexpected: ${expected}")
+  endif()
+endif()
