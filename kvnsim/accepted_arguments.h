@@ -31,6 +31,10 @@ inline constexpr std::uint16_t kMainFolderMask = 0xFFFF;
 inline constexpr std::uint16_t kEveryFolderMask = 0xFFFD;
 inline constexpr std::int32_t kFaxListB = 0;
 
+// KvnStringKvnErr(error, text, size): the size of the caller's buffer, which
+// has room for 500 characters and a terminator.
+inline constexpr std::int32_t kErrorTextSize = 501;
+
 // KvnLoadFax3(server, fax, a, b, c, record, level)
 inline constexpr std::int32_t kLoadFaxA = 0;
 inline constexpr std::int32_t kLoadFaxB = 3;

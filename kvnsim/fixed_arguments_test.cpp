@@ -14,7 +14,7 @@ namespace {
 
 constexpr std::int32_t kWrongConstant = 11004;
 
-enum class Call { CreateServerHandle, VersionCheck, LoadUser3, GetFaxList, LoadFax3 };
+enum class Call { CreateServerHandle, VersionCheck, LoadUser3, GetFaxList, LoadFax3, StringKvnErr };
 
 // One call with every fixed argument at the value a program must pass but the
 // one at position `argument` (1-based), which gets `wrong`.
@@ -44,6 +44,8 @@ std::int32_t callWithOneWrong(const WrongCall& c, KvnServerHandle server, unsign
       return KvnGetFaxList(server, "ALICE", at(3, 1), KvnEveryFolderMask, at(5, 0), list);
     case Call::LoadFax3:
       return KvnLoadFax3(server, 0x1000, at(3, 0), at(4, 3), at(5, 0), record, at(7, 11));
+    case Call::StringKvnErr:
+      return KvnStringKvnErr(kWrongConstant, reinterpret_cast<char*>(record), at(3, 501));
   }
   return 0;
 }
@@ -69,6 +71,7 @@ TEST(FixedArgumentsTest, EveryFixedArgumentOtherThanTheRightOneIsRefused) {
       {Call::LoadFax3, 4, 0, "KvnLoadFax3 argument 4 is 0, must be 3"},
       {Call::LoadFax3, 5, 3, "KvnLoadFax3 argument 5 is 3, must be 0"},
       {Call::LoadFax3, 7, 1, "KvnLoadFax3 argument 7 is 1, must be 11"},
+      {Call::StringKvnErr, 3, 500, "KvnStringKvnErr argument 3 is 500, must be 501"},
   };
   for (const WrongCall& c : cases) {
     SCOPED_TRACE(c.text);

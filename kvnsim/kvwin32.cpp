@@ -231,7 +231,13 @@ int32_t KVNAPI_CALL KvnLoadUser3(KvnServerHandle server, int32_t a, int32_t b, c
 int32_t KVNAPI_CALL KvnStringKvnErr(int32_t errorCode, char* text, int32_t size) {
   kvnsim::traceCall("KvnStringKvnErr");
   return guarded(error::kNone, [&](Library& state) {
-    if (text == nullptr || size <= 0) {
+    // A smaller size would cost the 500th character of a long text with a
+    // library that terminates within it, as the interface allows.
+    if (const std::int32_t refused =
+            checkFixedArguments(state, "KvnStringKvnErr", {{3, size, accepted::kErrorTextSize}})) {
+      return refused;
+    }
+    if (text == nullptr) {
       return error::kNone;
     }
     // As strncpy: at most size bytes, the rest of them zero, and no

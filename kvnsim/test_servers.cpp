@@ -72,8 +72,8 @@ std::vector<std::uint32_t> faxHandles(const Walk& walk) {
 }
 
 std::string errorText(std::int32_t code) {
-  std::string text(4096, '\0');
-  KvnStringKvnErr(code, text.data(), static_cast<std::int32_t>(text.size()));
+  std::string text(502, '\0');  // 501, the only size accepted, and a terminator
+  KvnStringKvnErr(code, text.data(), 501);
   text.resize(text.find('\0'));
   return text;
 }
