@@ -90,6 +90,15 @@ TEST(HostileInputTest, HostTextOf100000Characters) {
   expectOutcome(runKvnshow(run), 1, std::vector<std::string>(5, "10000"), expected);
 }
 
+// The application cannot be made: its server information record (904 bytes)
+// is the first request that large.
+TEST(HostileInputTest, OutOfMemoryBeforeConnecting) {
+  KvnshowRun run;
+  run.arguments = {"-s", "demo", "-u", "alice"};
+  run.environment = {{"KVN_REFUSE_ALLOCATIONS_FROM", "900"}};
+  expectOutcome(runKvnshow(run), 1, {}, std::string(kBanner) + "Can't continue: out of memory\n");
+}
+
 TEST(HostileInputTest, UserTextOf100000Characters) {
   const E2eCase golden = loadCase("user/unknown_user");
   ASSERT_EQ(golden.arguments.back(), "nobody");

@@ -71,6 +71,15 @@ const OutputFailureCase kCases[] = {
      false,
      true,
      true},
+    // The first write that fails is inside one print larger than the stream's
+    // buffer; the flush after it finds nothing left to write.
+    {"long_host_past_file_size_limit",
+     "kvnshow: can't write to standard output: File too large\n",
+     {"-s", std::string(100000, 'h'), "-u", "ALICE"},
+     StandardOutput::SizeLimitedFile,
+     false,
+     false,
+     false},
     {"reader_goes_away", "", kLongListing, StandardOutput::Pipe, false, true, true},
     {"reader_goes_away_with_broken_pipe_ignored",
      "kvnshow: can't write to standard output: Broken pipe\n", kLongListing, StandardOutput::Pipe,

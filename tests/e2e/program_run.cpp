@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -37,6 +38,7 @@ std::vector<char*> nullTerminated(std::vector<std::string>& texts) {
   int output = -1;
   switch (run.standardOutput) {
     case StandardOutput::File:
+    case StandardOutput::SizeLimitedFile:
       output = open(stdoutPath, O_WRONLY | O_CREAT | O_TRUNC, 0600);
       break;
     case StandardOutput::Full:
@@ -58,6 +60,15 @@ std::vector<char*> nullTerminated(std::vector<std::string>& texts) {
   sigemptyset(&brokenPipe.sa_mask);
   if (sigaction(SIGPIPE, &brokenPipe, nullptr) != 0) {
     _exit(126);
+  }
+  if (run.standardOutput == StandardOutput::SizeLimitedFile) {
+    struct sigaction fileTooLarge = {};
+    fileTooLarge.sa_handler = SIG_IGN;
+    sigemptyset(&fileTooLarge.sa_mask);
+    const struct rlimit limit = {kFileSizeLimit, kFileSizeLimit};
+    if (sigaction(SIGXFSZ, &fileTooLarge, nullptr) != 0 || setrlimit(RLIMIT_FSIZE, &limit) != 0) {
+      _exit(126);
+    }
   }
   if (chdir(workingDirectory) != 0) {
     static const char message[] = "e2e runner: cannot change to the working directory\n";
@@ -141,7 +152,8 @@ ProgramOutcome runProgram(const ProgramRun& run) {
   } else if (WIFSIGNALED(waitStatus)) {
     outcome.signal = WTERMSIG(waitStatus);
   }
-  if (run.standardOutput == StandardOutput::File) {
+  if (run.standardOutput == StandardOutput::File ||
+      run.standardOutput == StandardOutput::SizeLimitedFile) {
     outcome.standardOutput = readWholeFile(stdoutPath);
   }
   outcome.standardError = readWholeFile(stderrPath);

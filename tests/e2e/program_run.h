@@ -15,7 +15,12 @@ enum class StandardOutput {
   Full,    // /dev/full: every write fails, the disk is full
   Closed,  // no descriptor at all
   Pipe,    // a pipe whose reader takes pipeBytesRead bytes, then goes away
+  // A file as for File, but the program may write no file past
+  // kFileSizeLimit bytes (RLIMIT_FSIZE), and SIGXFSZ is ignored: a write
+  // past the limit fails with EFBIG, "File too large".
+  SizeLimitedFile,
 };
+inline constexpr long kFileSizeLimit = 4096;
 
 struct ProgramRun {
   std::filesystem::path executable;

@@ -1,0 +1,58 @@
+// A test-only stand-in for running out of memory, loaded into the real program
+// with the fake sleep (LD_PRELOAD): with KVN_REFUSE_ALLOCATIONS_FROM=<bytes> in
+// the environment, every operator new or new[] of that many bytes or more
+// throws std::bad_alloc. Smaller requests, and every request when the variable
+// is not set, go to the next definition in the search order: the C++
+// library's, or a sanitizer's, so each delete still meets its own new.
+#include <dlfcn.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <new>
+
+namespace {
+
+using Allocation = void* (*)(std::size_t);
+
+std::size_t refusedFrom() {
+  static const std::size_t limit = [] {
+    const char* text = std::getenv("KVN_REFUSE_ALLOCATIONS_FROM");  // NOLINT(concurrency-mt-unsafe)
+    return text == nullptr || *text == '\0' ? SIZE_MAX : std::strtoull(text, nullptr, 10);
+  }();
+  return limit;
+}
+
+Allocation nextAllocation(const char* name) {
+  // NOLINTNEXTLINE(cppcoreguidelines-pro-type-reinterpret-cast): how dlsym hands out functions
+  auto* next = reinterpret_cast<Allocation>(dlsym(RTLD_NEXT, name));
+  if (next == nullptr) {
+    std::abort();  // no C++ library below: nothing sensible to do
+  }
+  return next;
+}
+
+// The names the C++ ABI gives operator new and operator new[].
+constexpr bool kWideSize = sizeof(std::size_t) == 8;
+constexpr const char* kNew = kWideSize ? "_Znwm" : "_Znwj";
+constexpr const char* kNewArray = kWideSize ? "_Znam" : "_Znaj";
+
+}  // namespace
+
+// The deletes stay the library's: every block they get came from its new.
+// NOLINTNEXTLINE(cert-dcl54-cpp,misc-new-delete-overloads)
+void* operator new(std::size_t size) {
+  static const Allocation next = nextAllocation(kNew);
+  if (size >= refusedFrom()) {
+    throw std::bad_alloc();
+  }
+  return next(size);
+}
+
+// NOLINTNEXTLINE(cert-dcl54-cpp,misc-new-delete-overloads)
+void* operator new[](std::size_t size) {
+  static const Allocation next = nextAllocation(kNewArray);
+  if (size >= refusedFrom()) {
+    throw std::bad_alloc();
+  }
+  return next(size);
+}
