@@ -6,7 +6,6 @@
 #include <initializer_list>
 #include <map>
 #include <memory>
-#include <mutex>
 #include <new>
 #include <string>
 
@@ -18,6 +17,7 @@
 #include "fax_list.h"
 #include "handle_table.h"
 #include "kvnapi/kvnapi.h"
+#include "library_lock.h"
 #include "server_locator.h"
 #include "server_records.h"
 
@@ -30,8 +30,7 @@ struct Connection {
 };
 
 struct Library {
-  // Recursive: a sort's comparison runs inside KvnListSort and may call back.
-  std::recursive_mutex mutex;
+  LibraryLock lock;
   HandleSource handles;
   HandleTable<Connection> connections{handles};
   HandleTable<FaxList> lists{handles};
@@ -51,7 +50,7 @@ template <typename Call>
 std::int32_t guarded(std::int32_t onFailure, Call&& call) {
   try {
     Library& state = library();
-    const std::lock_guard lock(state.mutex);
+    const LibraryLock::Held held(state.lock);
     return call(state);
   } catch (...) {
     return onFailure;

@@ -6,7 +6,11 @@
 # else from it; kvnshow.exe imports Sleep from KERNEL32.dll, the test copy
 # does not. PROGRAMS, when given, limits the check to those programs. LIBRARY,
 # when given, names the stand-in library in BUILD_DIR, which must export
-# exactly those plain names.
+# exactly those plain names. Every other import of kvnshow.exe must be in
+# the table OLDEST_WINDOWS (lines "<DLL> <function> <builds>") for the build
+# ARCHITECTURE (x86 or x64): what the oldest Windows the program starts on has.
+
+cmake_minimum_required(VERSION 3.25)
 
 # What objdump -p says of file, checked for FORMAT, as a list of lines.
 function(dump_of file result)
@@ -53,11 +57,40 @@ if(NOT count EQUAL 13)
 endif()
 list(SORT expected)
 
+file(STRINGS ${OLDEST_WINDOWS} table_lines REGEX "^[^#]")
+set(oldest_windows "")
+foreach(line IN LISTS table_lines)
+  if(NOT line MATCHES "^([A-Za-z0-9_.]+)[ \t]+([A-Za-z0-9_@]+)[ \t]+([ \tx0-9]+)$")
+    message(FATAL_ERROR "${OLDEST_WINDOWS}: not \"<DLL> <function> <builds>\": ${line}")
+  endif()
+  string(TOUPPER "${CMAKE_MATCH_1}" dll)
+  set(function "${CMAKE_MATCH_2}")
+  string(REGEX MATCHALL "x86|x64" builds "${CMAKE_MATCH_3}")
+  if(ARCHITECTURE IN_LIST builds)
+    list(APPEND oldest_windows "${dll}:${function}")
+  endif()
+endforeach()
+list(LENGTH oldest_windows count)
+if(count EQUAL 0)
+  message(FATAL_ERROR "${OLDEST_WINDOWS} lists nothing for ${ARCHITECTURE}")
+endif()
+
 if(NOT PROGRAMS)
   set(PROGRAMS kvnshow.exe kvnshow_fake_sleep.exe)
 endif()
 foreach(program IN LISTS PROGRAMS)
   imports_of(${BUILD_DIR}/${program} imports)
+  set(newer "")
+  foreach(import IN LISTS imports)
+    if(program STREQUAL "kvnshow.exe" AND NOT import MATCHES "^KVWIN32\\.DLL:" AND NOT import IN_LIST oldest_windows)
+      list(APPEND newer "${import}")
+    endif()
+  endforeach()
+  if(newer)
+    list(JOIN newer ", " newer)
+    message(FATAL_ERROR "${program} imports what ${OLDEST_WINDOWS} does not list for ${ARCHITECTURE}, "
+                        "the oldest Windows it must start on: ${newer}")
+  endif()
   set(from_library ${imports})
   list(FILTER from_library INCLUDE REGEX "^KVWIN32\\.DLL:")
   list(SORT from_library)
