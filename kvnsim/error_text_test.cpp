@@ -32,6 +32,7 @@ TEST(ErrorTextTest, TextsOfTheDescriptionReadLastReplaceTheLibrarys) {
       "10060": "Timed out waiting for FAXSRV01", "31000": "Fax file missing",
       "-2": {"hex": "4F6F7073"}, "4294967295": "minus one", "11001": "not used"}})");
   const std::string second = folder.write("second.json", R"({"errors": {"31001": "Other"}})");
+  const ScopedEnvironment servers("KVNSIM_SERVERS", folder.path().string());
 
   ASSERT_EQ(Connection(first).error(), 0);
   EXPECT_EQ(errorText(10060), "Timed out waiting for FAXSRV01");
@@ -52,6 +53,7 @@ TEST(ErrorTextTest, TextsOfTheDescriptionReadLastReplaceTheLibrarys) {
 TEST(ErrorTextTest, FailureTextsNameTheLatestFailure) {
   const TempFolder folder;
   const std::string bad = folder.write("bad.json", R"({"users": 5})");
+  const ScopedEnvironment servers("KVNSIM_SERVERS", folder.path().string());
   EXPECT_EQ(Connection("first-missing").error(), 11001);
   EXPECT_EQ(Connection("second-missing").error(), 11001);
   EXPECT_EQ(Connection(bad).error(), 11002);

@@ -43,8 +43,9 @@ void ErrorTexts::useDescriptionTexts(std::map<std::int32_t, std::string> texts) 
   descriptionTexts_ = std::move(texts);
 }
 
-void ErrorTexts::recordServerNotFound(std::string host) {
+void ErrorTexts::recordServerNotFound(std::string host, bool withoutServersFolder) {
   notFoundHost_ = std::move(host);
+  notFoundWithoutServersFolder_ = withoutServersFolder;
 }
 
 void ErrorTexts::recordBadDescription(const std::string& file, const std::string& problem) {
@@ -59,7 +60,14 @@ void ErrorTexts::recordWrongConstant(const std::string& call, int argument, std:
 
 std::string ErrorTexts::text(std::int32_t code) const {
   if (code == error::kServerNotFound) {
-    return "Kavrin server not found: " + notFoundHost_;
+    std::string text = "Kavrin server not found: " + notFoundHost_;
+    if (notFoundWithoutServersFolder_) {
+      text +=
+          " (this KVWIN32 is kvnshow's stand-in, not the vendor's client library: it knows the "
+          "server demo, a description file named as the host, and <host>.json in the folder "
+          "that KVNSIM_SERVERS names, which is not set)";
+    }
+    return text;
   }
   if (code == error::kBadDescription) {
     return "Bad server description " + badDescription_;

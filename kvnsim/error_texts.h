@@ -14,7 +14,10 @@ class ErrorTexts {
   // A description's texts replace the library's for the same codes, except
   // those of 11001, 11002 and 11004, which always tell what went wrong last.
   void useDescriptionTexts(std::map<std::int32_t, std::string> texts);
-  void recordServerNotFound(std::string host);
+  // Without a folder of descriptions (KVNSIM_SERVERS), the text says that
+  // this is the stand-in and where it looked: the one place a stand-in loaded
+  // by mistake, in place of the vendor's library, shows up.
+  void recordServerNotFound(std::string host, bool withoutServersFolder);
   void recordBadDescription(const std::string& file, const std::string& problem);
   // argument counts from 1, as in the call's parameter list.
   void recordWrongConstant(const std::string& call, int argument, std::int32_t passed,
@@ -25,6 +28,7 @@ class ErrorTexts {
  private:
   std::map<std::int32_t, std::string> descriptionTexts_;
   std::string notFoundHost_;
+  bool notFoundWithoutServersFolder_ = false;
   std::string badDescription_;
   std::string wrongConstant_;
 };

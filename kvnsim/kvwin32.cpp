@@ -89,11 +89,13 @@ std::int32_t walkStep(FaxList* faxes, void** element, std::int32_t (FaxList::*st
 
 std::int32_t connect(Library& state, const char* hostText, KvnServerHandle& handle) {
   const std::string host = hostText != nullptr ? hostText : "";
-  const DescriptionSource source = locateServer(host, std::getenv("KVNSIM_SERVERS"));
+  const char* serversFolder = std::getenv("KVNSIM_SERVERS");
+  const DescriptionSource source = locateServer(host, serversFolder);
   DescriptionLoad load;
   switch (source.kind) {
     case DescriptionSource::Kind::kNotFound:
-      state.errorTexts.recordServerNotFound(host);
+      state.errorTexts.recordServerNotFound(host,
+                                            serversFolder == nullptr || *serversFolder == '\0');
       return error::kServerNotFound;
     case DescriptionSource::Kind::kDemo:
       load = loadServerDescription(demoServerDescription());
