@@ -1,21 +1,60 @@
 # Installation in the usual places and the packages made from it: a .deb on
-# Linux, a .zip of kvnshow.exe and KVWIN32.dll from the windows preset.
-# On Linux the stand-in library goes in KVN_INSTALL_PRIVATE_LIBDIR.
-install(TARGETS kvnshow RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-if(TARGET KVWIN32 AND NOT KVN_VENDOR_LIBRARY)
-  # On Windows the DLL is a runtime file and goes beside kvnshow.exe, where
-  # the loader looks first. A shared library is not a program: 0644.
-  install(TARGETS KVWIN32
-    RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
-    LIBRARY DESTINATION ${KVN_INSTALL_PRIVATE_LIBDIR}
-      PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ
-    ARCHIVE EXCLUDE_FROM_ALL)
-endif()
-
+# Linux; on Windows a site zip of kvnshow.exe and its documents, and a demo
+# zip that adds the stand-in KVWIN32.dll.
 if(WIN32)
-  install(FILES docs/kvnshow.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-  install(FILES README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
+  # Windows looks for a DLL in the program's own folder first: a KVWIN32.dll
+  # beside kvnshow.exe would shadow the vendor's at a site. So the site
+  # package (component site) holds none; the stand-in ships in a package of
+  # its own (component demo), with its own copy of the program. Each is one
+  # flat folder, with the README and the manual page as text with CR LF line
+  # ends.
+  find_program(KVN_GROFF groff REQUIRED)
+  set(kvn_windows_docs)
+  # Makes windows_docs/<name> from the source file input; further arguments
+  # go to cmake/windows_text.cmake.
+  function(kvn_windows_text input name)
+    set(output ${CMAKE_BINARY_DIR}/windows_docs/${name})
+    add_custom_command(OUTPUT ${output}
+      COMMAND ${CMAKE_COMMAND} -DINPUT=${PROJECT_SOURCE_DIR}/${input} -DOUTPUT=${output} ${ARGN}
+              -P ${PROJECT_SOURCE_DIR}/cmake/windows_text.cmake
+      DEPENDS ${PROJECT_SOURCE_DIR}/${input} ${PROJECT_SOURCE_DIR}/cmake/windows_text.cmake
+      VERBATIM)
+    set(kvn_windows_docs ${kvn_windows_docs} ${output} PARENT_SCOPE)
+  endfunction()
+  kvn_windows_text(README.md README.txt)
+  kvn_windows_text(docs/kvnshow.1 kvnshow.txt -DGROFF=${KVN_GROFF})
+  add_custom_target(kvnshow_windows_docs ALL DEPENDS ${kvn_windows_docs})
+  # kvnshow-1.0-win32 or -win64: the architecture of the site's KVWIN32.dll
+  # decides which one serves. Each package is a folder of its own name, so
+  # that the demo never unpacks into the site's folder.
+  if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    set(CPACK_SYSTEM_NAME win32)
+  else()
+    set(CPACK_SYSTEM_NAME win64)
+  endif()
+  set(kvn_site_package kvnshow-${PROJECT_VERSION}-${CPACK_SYSTEM_NAME})
+  set(kvn_demo_package ${kvn_site_package}-demo)
+  set(kvn_packages site)
+  install(TARGETS kvnshow RUNTIME DESTINATION ${kvn_site_package} COMPONENT site)
+  install(FILES ${kvn_windows_docs} DESTINATION ${kvn_site_package} COMPONENT site)
+  if(TARGET KVWIN32 AND NOT KVN_VENDOR_LIBRARY)
+    list(APPEND kvn_packages demo)
+    install(TARGETS kvnshow RUNTIME DESTINATION ${kvn_demo_package} COMPONENT demo)
+    install(TARGETS KVWIN32 RUNTIME DESTINATION ${kvn_demo_package} COMPONENT demo
+            ARCHIVE EXCLUDE_FROM_ALL)
+    install(FILES ${kvn_windows_docs} DESTINATION ${kvn_demo_package} COMPONENT demo)
+  endif()
 else()
+  # The stand-in library goes in KVN_INSTALL_PRIVATE_LIBDIR. A shared library
+  # is not a program: 0644.
+  install(TARGETS kvnshow RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  if(TARGET KVWIN32 AND NOT KVN_VENDOR_LIBRARY)
+    install(TARGETS KVWIN32
+      LIBRARY DESTINATION ${KVN_INSTALL_PRIVATE_LIBDIR}
+        PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ
+      ARCHIVE EXCLUDE_FROM_ALL)
+  endif()
+
   # The manual page, the README and the package's changelog compressed as
   # Debian does (gzip -9n: no name or time stamp, so every build gives the
   # same bytes), beside the copyright.
@@ -50,15 +89,20 @@ set(CPACK_PACKAGE_CONTACT "kvnshow developers <kvnshow@kvnshow.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "List the faxes of one user on a Kavrin fax server")
 set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/packages)
 set(CPACK_STRIP_FILES ON)  # the debug information stays in the build
+# Times from the last commit, a fixed form for each zip, and SHA256SUMS.
+set(CPACK_KVN_SOURCE_DIR ${PROJECT_SOURCE_DIR})
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/cpack_project.cmake)
+set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/cpack_post_build.cmake)
+if(WIN32)
+  find_program(KVN_ZIP zip REQUIRED)
+  set(CPACK_KVN_ZIP ${KVN_ZIP})
+endif()
 if(WIN32)
   set(CPACK_GENERATOR ZIP)
-  # kvnshow-1.0-win32.zip or -win64.zip: the architecture of the site's
-  # KVWIN32.dll decides which one serves.
-  if(CMAKE_SIZEOF_VOID_P EQUAL 4)
-    set(CPACK_SYSTEM_NAME win32)
-  else()
-    set(CPACK_SYSTEM_NAME win64)
-  endif()
+  set(CPACK_ARCHIVE_COMPONENT_INSTALL ON)
+  set(CPACK_COMPONENTS_ALL ${kvn_packages})
+  set(CPACK_ARCHIVE_SITE_FILE_NAME ${kvn_site_package})
+  set(CPACK_ARCHIVE_DEMO_FILE_NAME ${kvn_demo_package})
 else()
   set(CPACK_GENERATOR DEB)
   set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
