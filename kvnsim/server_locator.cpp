@@ -1,17 +1,50 @@
 #include "server_locator.h"
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <system_error>
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+
+#if defined(_WIN32)
+#include <windows.h>
+#else
+#include <sys/stat.h>
+#endif
 
 namespace kvnsim {
 
 namespace {
 
-bool isFile(const std::filesystem::path& path) {
-  std::error_code failure;
-  return std::filesystem::is_regular_file(path, failure);
+// Asked of the system itself rather than through std::filesystem, whose
+// Windows runtime imports C runtime calls that the oldest Windows the demo
+// starts on lacks.
+bool isFile(const std::string& path) {
+#if defined(_WIN32)
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+#else
+  struct stat status {};
+  return stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode);
+#endif
+}
+
+#if defined(_WIN32)
+constexpr std::string_view kSeparators = "/\\";
+#else
+constexpr std::string_view kSeparators = "/";
+#endif
+
+// folder/name, with '/' for every separator on Windows too, so that the
+// messages that name the file read the same on every system.
+std::string joinedPath(const std::string& folder, const std::string& name) {
+  std::string path = folder;
+  if (kSeparators.find(path.back()) == std::string_view::npos) {
+    path += '/';
+  }
+  path += name;
+#if defined(_WIN32)
+  std::replace(path.begin(), path.end(), '\\', '/');
+#endif
+  return path;
 }
 
 }  // namespace
@@ -23,28 +56,30 @@ DescriptionSource locateServer(std::string_view host, const char* serversFolder)
   if (host.empty()) {
     return {};
   }
-  if (isFile(std::filesystem::path(host))) {
+  if (isFile(std::string(host))) {
     return {DescriptionSource::Kind::kFile, std::string(host)};
   }
   if (serversFolder != nullptr && *serversFolder != '\0') {
-    const std::filesystem::path candidate =
-        std::filesystem::path(serversFolder) / (std::string(host) + ".json");
+    std::string candidate = joinedPath(serversFolder, std::string(host) + ".json");
     if (isFile(candidate)) {
-      // With '/' between the parts on every system, so that the messages that
-      // name the file read the same on Windows.
-      return {DescriptionSource::Kind::kFile, candidate.generic_string()};
+      return {DescriptionSource::Kind::kFile, std::move(candidate)};
     }
   }
   return {};
 }
 
 std::optional<std::string> readDescriptionFile(const std::string& file) {
-  std::ifstream stream(file, std::ios::binary);
+  const std::unique_ptr<std::FILE, int (*)(std::FILE*)> stream(std::fopen(file.c_str(), "rb"),
+                                                               &std::fclose);
   if (!stream) {
     return std::nullopt;
   }
-  std::string text((std::istreambuf_iterator<char>(stream)), std::istreambuf_iterator<char>());
-  if (stream.bad()) {
+  std::string text;
+  char block[4096];
+  for (std::size_t got = 0; (got = std::fread(block, 1, sizeof block, stream.get())) > 0;) {
+    text.append(block, got);
+  }
+  if (std::ferror(stream.get()) != 0) {
     return std::nullopt;
   }
   return text;

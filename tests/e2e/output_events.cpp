@@ -1,5 +1,6 @@
 #include "e2e/output_events.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <optional>
@@ -21,7 +22,7 @@ struct FlushRule {
   BlankLineAfter blankLineAfter;
 };
 
-constexpr std::array<FlushRule, 11> kFlushRules{{
+constexpr std::array<FlushRule, 13> kFlushRules{{
     {"KvnGetAPIVersion", "List a Kavrin user's faxes.", BlankLineAfter::kRequired},
     {"KvnCreateServerHandle", "Connect(", BlankLineAfter::kNo},
     // The error text is fetched while the failure line is being written.
@@ -32,6 +33,9 @@ constexpr std::array<FlushRule, 11> kFlushRules{{
     {"KvnLoadUser3", "Retrieving user info...", BlankLineAfter::kNo},
     {"KvnGetFaxList", "Retrieving fax list...", BlankLineAfter::kNo},
     {"KvnListSort", "Sorting fax list by date...", BlankLineAfter::kNo},
+    // Whatever line the output ends in; checkWalk says which.
+    {"KvnListGetFirstElementPtr", "", BlankLineAfter::kOptional},
+    {"KvnListGetNextElementPtr", "", BlankLineAfter::kOptional},
     // Whatever line the output ends in; checkDetailLoad says how far it goes.
     {"KvnLoadFax3", "", BlankLineAfter::kOptional},
     {"KvnCloseListHandle", "recv:", BlankLineAfter::kNo},
@@ -96,6 +100,77 @@ std::string checkDetailLoad(std::string_view output, const OutputEvent& load,
   return {};
 }
 
+constexpr std::string_view kListingHeader = "Flags         Date";
+constexpr std::string_view kListingEnd = "\nfaxes:";
+
+// How many reports begin in text, whole lines of a listing: a report begins
+// with a line that is not blank, not the listing's header and not one of the
+// indented fields of a verbose block.
+std::size_t reportsBegunIn(std::string_view text) {
+  std::size_t reports = 0;
+  for (std::size_t start = 0; start < text.size();) {
+    const std::size_t end = std::min(text.find('\n', start), text.size());
+    const std::string_view line = text.substr(start, end - start);
+    if (!line.empty() && line.front() != ' ' &&
+        line.substr(0, kListingHeader.size()) != kListingHeader) {
+      ++reports;
+    }
+    start = end + 1;
+  }
+  return reports;
+}
+
+// The calls that fetch the list's entries, and its release, which ends the
+// walk.
+bool isWalkCall(std::string_view call) {
+  return call == "KvnListGetFirstElementPtr" || call == "KvnListGetNextElementPtr" ||
+         call == "KvnCloseListHandle";
+}
+
+// The line that begins at offset, without its line end.
+std::string_view lineAt(std::string_view text, std::size_t offset) {
+  return text.substr(offset, std::min(text.find('\n', offset), text.size()) - offset);
+}
+
+// The walk of the list begins once every line before the listing is out: the
+// output from there on is the listing, which begins with a blank line. Each
+// report is flushed at its end, before the next entry is fetched: so each
+// later call of the walk finds at most one report more than the call before
+// it, and the release of the list finds nothing after the walk's last call
+// but the totals.
+std::string checkWalk(std::string_view output, const OutputEvent& call,
+                      std::optional<long long> previousWalkCall) {
+  const auto end = static_cast<std::size_t>(call.outputOffset);  // checkCall has bounded it
+  if (!previousWalkCall) {
+    if (call.what == "KvnListGetFirstElementPtr" && (end == output.size() || output[end] != '\n')) {
+      return "found \"" + std::string(lineAt(output, end)) +
+             "\" not yet flushed: every line before the listing must be out before the walk "
+             "begins";
+    }
+    return {};
+  }
+  if (call.outputOffset < *previousWalkCall) {
+    return "found less output written than the walk's call before it";
+  }
+  const auto previous = static_cast<std::size_t>(*previousWalkCall);
+  if (call.what == "KvnCloseListHandle") {
+    if (output.substr(previous, kListingEnd.size()) != kListingEnd) {
+      const bool blankFirst = previous < output.size() && output[previous] == '\n';
+      return "found \"" + std::string(lineAt(output, previous + (blankFirst ? 1 : 0))) +
+             "\" flushed after the walk's last call, not only the totals: the last report was "
+             "not flushed before that call";
+    }
+    return {};
+  }
+  const std::size_t reports = reportsBegunIn(output.substr(previous, end - previous));
+  if (reports > 1) {
+    return "found " + std::to_string(reports) +
+           " reports flushed since the walk's call before it: a report was not flushed before "
+           "the next entry was fetched";
+  }
+  return {};
+}
+
 }  // namespace
 
 std::vector<OutputEvent> parseEventLog(const std::string& log, std::string& problem) {
@@ -143,6 +218,7 @@ std::string checkPausesFollowFlushedFailures(const std::string& output,
 std::string checkCallsFollowFlushedLines(const std::string& output,
                                          const std::vector<OutputEvent>& calls) {
   std::optional<long long> previousLoad;
+  std::optional<long long> previousWalkCall;
   for (std::size_t k = 0; k < calls.size(); ++k) {
     for (const FlushRule& rule : kFlushRules) {
       if (calls[k].what != rule.call) {
@@ -152,6 +228,10 @@ std::string checkCallsFollowFlushedLines(const std::string& output,
       if (problem.empty() && rule.call == "KvnLoadFax3") {
         problem = checkDetailLoad(output, calls[k], previousLoad);
         previousLoad = calls[k].outputOffset;
+      }
+      if (problem.empty() && isWalkCall(rule.call)) {
+        problem = checkWalk(output, calls[k], previousWalkCall);
+        previousWalkCall = calls[k].outputOffset;
       }
       if (!problem.empty()) {
         return "call " + std::to_string(k + 1) + ", " + calls[k].what + ", " + problem;

@@ -28,8 +28,9 @@ std::string checkPausesFollowFlushedFailures(const std::string& output,
 
 // Each progress line is flushed ahead of the library call it announces: a
 // connection attempt finds its "Connect(n)" line written, the user lookup its
-// "Retrieving user info..." line, and so on. Returns what is wrong, or an
-// empty text.
+// "Retrieving user info..." line, and so on; the walk of the list finds every
+// line before the listing written, and each report before the next entry is
+// fetched. Returns what is wrong, naming the call, or an empty text.
 std::string checkCallsFollowFlushedLines(const std::string& output,
                                          const std::vector<OutputEvent>& calls);
 

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 namespace kvn::e2e {
 namespace {
 
@@ -71,7 +74,6 @@ TEST(OutputEvents, AcceptsCallsAfterTheLinesThatAnnounceThem) {
                                                 {"KvnGetServerInfo2", 132},
                                                 {"KvnGetServerInfo2", 133},
                                                 {"KvnLoadUser3", 178},
-                                                {"KvnListGetNextElementPtr", 7},
                                                 {"KvnCloseServerHandle", 228}}),
             "");
 }
@@ -109,7 +111,8 @@ const std::string kListing =
     "R-  B\n"                                           // 135..140
     "Can't retrieve extended fax info: C (00000003)\n"  // 141..187
     "\n"                                                // 188
-    "faxes:3 listed:1 failed:2 skipped:0 total:3\n";    // 189..232
+    "faxes:3 listed:1 failed:2 skipped:0 total:3\n"     // 189..232
+    "recv:1 sent:0 viewed:0 pages:1 errs:0\n";          // 233..270
 
 std::vector<OutputEvent> detailLoads(const std::vector<long long>& offsets) {
   std::vector<OutputEvent> loads;
@@ -134,6 +137,33 @@ TEST(OutputEvents, RejectsADetailLoadBeforeEarlierReportsWereFlushed) {
        }) {
     EXPECT_NE(checkCallsFollowFlushedLines(kListing, detailLoads(offsets)), "")
         << testing::PrintToString(offsets);
+  }
+}
+
+// A walk of kListing: its first fetch, the fetches after it, the release.
+std::vector<OutputEvent> walk(long long first, const std::vector<long long>& next,
+                              long long release) {
+  std::vector<OutputEvent> calls{{"KvnListGetFirstElementPtr", first}};
+  for (const long long offset : next) {
+    calls.push_back({"KvnListGetNextElementPtr", offset});
+  }
+  calls.push_back({"KvnCloseListHandle", release});
+  return calls;
+}
+
+TEST(OutputEvents, AcceptsAWalkThatFindsEachReportFlushed) {
+  EXPECT_EQ(checkCallsFollowFlushedLines(kListing, walk(87, {135, 141, 188}, 271)), "");
+  EXPECT_EQ(checkCallsFollowFlushedLines(kListing, walk(87, {87, 135, 135, 141, 188}, 271)), "");
+}
+
+TEST(OutputEvents, RejectsAWalkBeforeEarlierLinesOrReportsWereFlushed) {
+  const std::vector<std::pair<const char*, std::vector<OutputEvent>>> walks{
+      {"the sort's failure line not yet flushed", walk(51, {135, 141, 188}, 271)},
+      {"the report of A not flushed before B's fetch", walk(87, {87, 141, 188}, 271)},
+      {"the report of C not flushed before the last fetch", walk(87, {135, 141, 141}, 271)},
+  };
+  for (const auto& [fault, calls] : walks) {
+    EXPECT_NE(checkCallsFollowFlushedLines(kListing, calls), "") << fault;
   }
 }
 

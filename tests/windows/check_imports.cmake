@@ -6,9 +6,10 @@
 # else from it; kvnshow.exe imports Sleep from KERNEL32.dll, the test copy
 # does not. PROGRAMS, when given, limits the check to those programs. LIBRARY,
 # when given, names the stand-in library in BUILD_DIR, which must export
-# exactly those plain names. Every other import of kvnshow.exe must be in
-# the table OLDEST_WINDOWS (lines "<DLL> <function> <builds>") for the build
-# ARCHITECTURE (x86 or x64): what the oldest Windows the program starts on has.
+# exactly those plain names. Every other import of kvnshow.exe, and every
+# import of that library, must be in the table OLDEST_WINDOWS (lines "<DLL>
+# <function> <builds>") for the build ARCHITECTURE (x86 or x64): what the
+# oldest Windows the program starts on has.
 
 cmake_minimum_required(VERSION 3.25)
 
@@ -42,6 +43,21 @@ function(imports_of program result)
     endif()
   endforeach()
   set(${result} "${found}" PARENT_SCOPE)
+endfunction()
+
+# Fails when file imports from the system what the oldest Windows lacks.
+function(check_oldest_windows file imports)
+  set(newer "")
+  foreach(import IN LISTS imports)
+    if(NOT import MATCHES "^KVWIN32\\.DLL:" AND NOT import IN_LIST oldest_windows)
+      list(APPEND newer "${import}")
+    endif()
+  endforeach()
+  if(newer)
+    list(JOIN newer ", " newer)
+    message(FATAL_ERROR "${file} imports what ${OLDEST_WINDOWS} does not list for ${ARCHITECTURE}, "
+                        "the oldest Windows it must start on: ${newer}")
+  endif()
 endfunction()
 
 file(STRINGS ${DEFINITIONS} definition_lines)
@@ -80,16 +96,8 @@ if(NOT PROGRAMS)
 endif()
 foreach(program IN LISTS PROGRAMS)
   imports_of(${BUILD_DIR}/${program} imports)
-  set(newer "")
-  foreach(import IN LISTS imports)
-    if(program STREQUAL "kvnshow.exe" AND NOT import MATCHES "^KVWIN32\\.DLL:" AND NOT import IN_LIST oldest_windows)
-      list(APPEND newer "${import}")
-    endif()
-  endforeach()
-  if(newer)
-    list(JOIN newer ", " newer)
-    message(FATAL_ERROR "${program} imports what ${OLDEST_WINDOWS} does not list for ${ARCHITECTURE}, "
-                        "the oldest Windows it must start on: ${newer}")
+  if(program STREQUAL "kvnshow.exe")
+    check_oldest_windows(${program} "${imports}")
   endif()
   set(from_library ${imports})
   list(FILTER from_library INCLUDE REGEX "^KVWIN32\\.DLL:")
@@ -123,4 +131,8 @@ if(LIBRARY)
   if(NOT exports STREQUAL expected)
     message(FATAL_ERROR "${LIBRARY} exports: ${exports}\nexpected: ${expected}")
   endif()
+  # The demo packages ship it beside kvnshow.exe: it must load where the
+  # program starts.
+  imports_of(${BUILD_DIR}/${LIBRARY} imports)
+  check_oldest_windows(${LIBRARY} "${imports}")
 endif()
