@@ -116,20 +116,20 @@ TEST_P(SettingTest, LastOrAccumulatedSettingApplies) {
 
 INSTANTIATE_TEST_SUITE_P(
     CommandLine, SettingTest,
-    testing::Values(SettingCase{{"-e", "-v"}, kReportVerbose, kSortNone, 3},
-                    SettingCase{{"-v", "-e"}, kReportExtended, kSortNone, 3},
-                    SettingCase{{"-tr", "-t"}, kReportBrief, kSortByDate, 3},
-                    SettingCase{{"-t", "-tr"}, kReportBrief, kSortByReverseDate, 3},
-                    SettingCase{{"-R"}, kReportBrief, kSortNone, kWantReceived},
-                    SettingCase{{"-R", "-R"}, kReportBrief, kSortNone, kWantReceived},
-                    SettingCase{{"-S"}, kReportBrief, kSortNone, kWantSent},
-                    SettingCase{{"-S", "-R"}, kReportBrief, kSortNone, 3},
-                    // The format is apart from the report style; the last one given wins.
-                    SettingCase{{"-json"}, kReportBrief, kSortNone, 3, ListingFormat::Json},
-                    SettingCase{{"-csv", "-v"}, kReportVerbose, kSortNone, 3, ListingFormat::Csv},
-                    SettingCase{{"-csv", "-json"}, kReportBrief, kSortNone, 3, ListingFormat::Json},
-                    SettingCase{{"-json", "-e", "-csv"}, kReportExtended, kSortNone, 3,
-                                ListingFormat::Csv}));
+    testing::Values(
+        SettingCase{{"-e", "-v"}, kReportVerbose, kSortNone, 3},
+        SettingCase{{"-v", "-e"}, kReportExtended, kSortNone, 3},
+        SettingCase{{"-tr", "-t"}, kReportBrief, kSortByDate, 3},
+        SettingCase{{"-t", "-tr"}, kReportBrief, kSortByReverseDate, 3},
+        SettingCase{{"-R"}, kReportBrief, kSortNone, kWantReceived},
+        SettingCase{{"-R", "-R"}, kReportBrief, kSortNone, kWantReceived},
+        SettingCase{{"-S"}, kReportBrief, kSortNone, kWantSent},
+        SettingCase{{"-S", "-R"}, kReportBrief, kSortNone, 3},
+        // The format is apart from the report style; the last one given wins.
+        SettingCase{{"-json"}, kReportBrief, kSortNone, 3, ListingFormat::Json},
+        SettingCase{{"-csv", "-v"}, kReportVerbose, kSortNone, 3, ListingFormat::Csv},
+        SettingCase{{"-csv", "-json"}, kReportBrief, kSortNone, 3, ListingFormat::Json},
+        SettingCase{{"-json", "-e", "-csv"}, kReportExtended, kSortNone, 3, ListingFormat::Csv}));
 
 TEST(CommandLine, PatternsFollowTheOptionsInOrder) {
   const CommandLine line = parse({"-s", "h", "-u", "x", "id1", "-x", "", "-?"});

@@ -37,17 +37,27 @@ struct FaxDataSource {
 //                       converted, the details of a fax that has none
 namespace fax_data {
 
+// Each value by its type.
+template <typename Visitor>
+void value(Visitor& visitor, std::string_view name, std::string_view text) {
+  visitor.text(name, text);
+}
+template <typename Visitor>
+void value(Visitor& visitor, std::string_view name, bool set) {
+  visitor.boolean(name, set);
+}
+template <typename Visitor, typename Integer>
+requires std::is_integral_v<Integer>
+void value(Visitor& visitor, std::string_view name, Integer number) {
+  visitor.number(name, static_cast<std::int64_t>(number));
+}
+
 template <typename Visitor, typename View, typename Value>
-void field(Visitor& visitor, std::string_view name, const View* view,
-           Value (View::*read)() const) {
+void field(Visitor& visitor, std::string_view name, const View* view, Value (View::*read)() const) {
   if (view == nullptr) {
     visitor.none(name);
-  } else if constexpr (std::is_same_v<Value, std::string_view>) {
-    visitor.text(name, (view->*read)());
-  } else if constexpr (std::is_same_v<Value, bool>) {
-    visitor.boolean(name, (view->*read)());
   } else {
-    visitor.number(name, static_cast<std::int64_t>((view->*read)()));
+    value(visitor, name, (view->*read)());
   }
 }
 

@@ -49,8 +49,8 @@ void addEscaped(ReportText& report, char c) {
     default: {
       static constexpr std::string_view kDigits = "0123456789abcdef";
       const auto byte = static_cast<unsigned char>(c);
-      const std::array<char, 6> escape = {'\\', 'u', '0', '0', kDigits[byte >> 4],
-                                          kDigits[byte & 0xFU]};
+      const std::array<char, 6> escape = {
+          '\\', 'u', '0', '0', kDigits[byte >> 4], kDigits[byte & 0xFU]};
       report.add(std::string_view(escape.data(), escape.size()));
     }
   }

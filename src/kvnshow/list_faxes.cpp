@@ -1,10 +1,10 @@
 // The listing: fetch the user's fax list, sort it on request, walk it, select
 // and report faxes, print the totals.
+#include <optional>
 #include "kvnapi/kvnapi.h"
 #include "kvnapi/kvnconstants.h"
 #include "kvnapi/kvnrecords.h"
 #include "kvnprogram/output_failure.h"
-#include <optional>
 
 #include "kvnshow/compare_fax_times.h"
 #include "kvnshow/fax_data_document.h"

@@ -22,14 +22,14 @@ TEST_P(Utf8FromAnsiTest, ConvertsFromWindows1252) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, Utf8FromAnsiTest,
-    testing::Values(ConversionCase{"", ""}, ConversionCase{"Plain, \"quoted\"\t\r\n", "Plain, \"quoted\"\t\r\n"},
-                    ConversionCase{"caf\xE9", "caf\xC3\xA9"},
-                    ConversionCase{"\x80 5", "\xE2\x82\xAC 5"},
-                    ConversionCase{"\x9F\xFF", "\xC5\xB8\xC3\xBF"},
-                    ConversionCase{"\xA0", "\xC2\xA0"},
-                    // The bytes the code page leaves undefined: their C1 controls.
-                    ConversionCase{"\x81\x8D\x8F\x90\x9D", "\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D"},
-                    ConversionCase{"\x8A\x99\x85", "\xC5\xA0\xE2\x84\xA2\xE2\x80\xA6"}));
+    testing::Values(
+        ConversionCase{"", ""},
+        ConversionCase{"Plain, \"quoted\"\t\r\n", "Plain, \"quoted\"\t\r\n"},
+        ConversionCase{"caf\xE9", "caf\xC3\xA9"}, ConversionCase{"\x80 5", "\xE2\x82\xAC 5"},
+        ConversionCase{"\x9F\xFF", "\xC5\xB8\xC3\xBF"}, ConversionCase{"\xA0", "\xC2\xA0"},
+        // The bytes the code page leaves undefined: their C1 controls.
+        ConversionCase{"\x81\x8D\x8F\x90\x9D", "\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D"},
+        ConversionCase{"\x8A\x99\x85", "\xC5\xA0\xE2\x84\xA2\xE2\x80\xA6"}));
 
 TEST(Utf8FromAnsi, EachConversionStandsAlone) {
   Utf8FromAnsi converter;

@@ -161,7 +161,8 @@ KvnshowOutcome runKvnshow(const KvnshowRun& run) {
     UntranslatedOutput untranslated = undoTextMode(written);
     outcome.textModeProblem = std::move(untranslated.problem);
     outcome.program.standardError = std::move(untranslated.bytes);
-    const std::vector<OutputEvent> onError = untranslatedOffsets(written, onStandardError(outcome.calls));
+    const std::vector<OutputEvent> onError =
+        untranslatedOffsets(written, onStandardError(outcome.calls));
     for (std::size_t k = 0; k < onError.size(); ++k) {
       outcome.calls[k].errorOffset = onError[k].outputOffset;
     }

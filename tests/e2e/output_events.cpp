@@ -189,7 +189,8 @@ std::string checkDataFlushedPerFax(const std::string& data, const std::vector<Ou
     } else if (call.what == "KvnCloseListHandle" &&
                call.outputOffset != static_cast<long long>(data.size())) {
       return which + "found " + std::to_string(call.outputOffset) + " of the " +
-             std::to_string(data.size()) + " bytes of data written: the document was not "
+             std::to_string(data.size()) +
+             " bytes of data written: the document was not "
              "complete and flushed before the list was released";
     }
   }

@@ -11,8 +11,8 @@
 namespace kvn::e2e {
 
 struct OutputEvent {
-  std::string what;          // the pause's milliseconds, or the call's name
-  long long outputOffset{};  // bytes standard output had received, -1 unknown
+  std::string what;            // the pause's milliseconds, or the call's name
+  long long outputOffset{};    // bytes standard output had received, -1 unknown
   long long errorOffset = -1;  // the same of standard error, where the log gives it
 };
 
