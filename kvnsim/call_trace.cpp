@@ -22,8 +22,8 @@ namespace {
 int openTrace(const char* path) {
   return _open(path, _O_WRONLY | _O_APPEND | _O_CREAT | _O_BINARY, _S_IREAD | _S_IWRITE);
 }
-long long standardOutputOffset() {
-  return _lseeki64(1, 0, SEEK_CUR);
+long long outputOffset(int descriptor) {
+  return _lseeki64(descriptor, 0, SEEK_CUR);
 }
 void writeTrace(int file, const std::string& line) {
   (void)_write(file, line.data(), static_cast<unsigned>(line.size()));
@@ -32,8 +32,8 @@ void writeTrace(int file, const std::string& line) {
 int openTrace(const char* path) {
   return open(path, O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);  // NOLINT(*-vararg)
 }
-long long standardOutputOffset() {
-  return lseek(STDOUT_FILENO, 0, SEEK_CUR);
+long long outputOffset(int descriptor) {
+  return lseek(descriptor, 0, SEEK_CUR);
 }
 void writeTrace(int file, const std::string& line) {
   // One write of a short line to an O_APPEND file lands whole.
@@ -58,7 +58,8 @@ void traceCall(const char* call) {
   if (file < 0) {
     return;
   }
-  writeTrace(file, std::string(call) + " " + std::to_string(standardOutputOffset()) + "\n");
+  writeTrace(file, std::string(call) + " " + std::to_string(outputOffset(1)) + " " +
+                       std::to_string(outputOffset(2)) + "\n");
 }
 
 }  // namespace kvnsim

@@ -36,8 +36,12 @@ int applyOption(CommandLine& line, int index, int argc, const char* const* argv)
   const bool hasValue = index + 1 < argc;
   if (option == "-a") {
     line.mainFolderOnly = false;
+  } else if (option == "-csv") {
+    line.format = ListingFormat::Csv;
   } else if (option == "-e") {
     line.reportMode = kReportExtended;
+  } else if (option == "-json") {
+    line.format = ListingFormat::Json;
   } else if (option == "-s" && hasValue) {
     line.host = argv[index + 1];
     return 2;
@@ -95,12 +99,8 @@ CommandLine parseCommandLine(int argc, const char* const* argv) {
     line.outcome = CommandLine::Outcome::MissingUser;
     return line;
   }
-  if (index >= argc) {
-    line.patterns.push_back("*");
-  } else {
-    line.patterns.assign(argv + index, argv + argc);
-  }
-  line.patterns.push_back(nullptr);
+  static constexpr const char* kEveryFax[] = {"*", nullptr};
+  line.patterns = index >= argc ? kEveryFax : argv + index;
   return line;
 }
 

@@ -3,7 +3,6 @@
 #define KVNSHOW_COMMAND_LINE_H
 
 #include <cstdint>
-#include <vector>
 
 #include "kvnshow/listing_options.h"
 
@@ -23,14 +22,18 @@ struct CommandLine {
   const char* user = nullptr;
   std::int32_t directionFilter = 0;
   std::int32_t reportMode = kReportBrief;
+  ListingFormat format = ListingFormat::Text;  // the last of -csv and -json wins
   std::int32_t sortMode = kSortNone;
   bool mainFolderOnly = true;
   bool utcTimes = false;
   // The arguments after the options, or the single pattern "*"; ended by a
-  // null pointer, as the listing expects.
-  std::vector<const char*> patterns;
+  // null pointer, as the listing expects. Borrowed from the argument vector,
+  // which the C runtime ends with a null pointer.
+  const char* const* patterns = nullptr;
 };
 
+// Allocates nothing, so that the front end knows where its lines go before
+// the program needs any memory.
 CommandLine parseCommandLine(int argc, const char* const* argv);
 
 }  // namespace kvn

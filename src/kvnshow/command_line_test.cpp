@@ -10,19 +10,22 @@ namespace {
 
 using Outcome = CommandLine::Outcome;
 
+// The line borrows the argument vector, which stays alive here until the
+// next parse.
 CommandLine parse(std::vector<const char*> arguments) {
-  arguments.insert(arguments.begin(), "kvnshow");
-  return parseCommandLine(static_cast<int>(arguments.size()), arguments.data());
+  static std::vector<const char*> argv;
+  argv = std::move(arguments);
+  argv.insert(argv.begin(), "kvnshow");
+  argv.push_back(nullptr);  // as the C runtime ends it
+  return parseCommandLine(static_cast<int>(argv.size() - 1), argv.data());
 }
 
 std::vector<std::string> patternsOf(const CommandLine& line) {
   std::vector<std::string> texts;
-  EXPECT_FALSE(line.patterns.empty());
-  EXPECT_EQ(line.patterns.back(), nullptr) << "the pattern list ends with a null pointer";
-  for (const char* pattern : line.patterns) {
-    if (pattern != nullptr) {
-      texts.emplace_back(pattern);
-    }
+  EXPECT_NE(line.patterns, nullptr);
+  for (const char* const* pattern = line.patterns; pattern != nullptr && *pattern != nullptr;
+       ++pattern) {
+    texts.emplace_back(*pattern);
   }
   return texts;
 }
@@ -59,6 +62,8 @@ INSTANTIATE_TEST_SUITE_P(
                     OutcomeCase{{"-s", "h", "-u", "x", "-"}, Outcome::Usage},
                     OutcomeCase{{"-s", "h", "-u", "x", "--"}, Outcome::Usage},
                     OutcomeCase{{"-s", "h", "-u", "x", "-help2"}, Outcome::Usage},
+                    OutcomeCase{{"-s", "h", "-u", "x", "-JSON"}, Outcome::Usage},
+                    OutcomeCase{{"-s", "h", "-u", "x", "-cs"}, Outcome::Usage},
                     // A value-taking option as the last argument has no value.
                     OutcomeCase{{"-s", "h", "-u"}, Outcome::Usage},
                     OutcomeCase{{"-u", "x", "-s"}, Outcome::Usage},
@@ -93,6 +98,7 @@ struct SettingCase {
   std::int32_t reportMode;
   std::int32_t sortMode;
   std::int32_t directionFilter;
+  ListingFormat format = ListingFormat::Text;
 };
 
 class SettingTest : public testing::TestWithParam<SettingCase> {};
@@ -105,18 +111,25 @@ TEST_P(SettingTest, LastOrAccumulatedSettingApplies) {
   EXPECT_EQ(line.reportMode, GetParam().reportMode);
   EXPECT_EQ(line.sortMode, GetParam().sortMode);
   EXPECT_EQ(line.directionFilter, GetParam().directionFilter);
+  EXPECT_EQ(line.format, GetParam().format);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     CommandLine, SettingTest,
-    testing::Values(SettingCase{{"-e", "-v"}, kReportVerbose, kSortNone, 3},
-                    SettingCase{{"-v", "-e"}, kReportExtended, kSortNone, 3},
-                    SettingCase{{"-tr", "-t"}, kReportBrief, kSortByDate, 3},
-                    SettingCase{{"-t", "-tr"}, kReportBrief, kSortByReverseDate, 3},
-                    SettingCase{{"-R"}, kReportBrief, kSortNone, kWantReceived},
-                    SettingCase{{"-R", "-R"}, kReportBrief, kSortNone, kWantReceived},
-                    SettingCase{{"-S"}, kReportBrief, kSortNone, kWantSent},
-                    SettingCase{{"-S", "-R"}, kReportBrief, kSortNone, 3}));
+    testing::Values(
+        SettingCase{{"-e", "-v"}, kReportVerbose, kSortNone, 3},
+        SettingCase{{"-v", "-e"}, kReportExtended, kSortNone, 3},
+        SettingCase{{"-tr", "-t"}, kReportBrief, kSortByDate, 3},
+        SettingCase{{"-t", "-tr"}, kReportBrief, kSortByReverseDate, 3},
+        SettingCase{{"-R"}, kReportBrief, kSortNone, kWantReceived},
+        SettingCase{{"-R", "-R"}, kReportBrief, kSortNone, kWantReceived},
+        SettingCase{{"-S"}, kReportBrief, kSortNone, kWantSent},
+        SettingCase{{"-S", "-R"}, kReportBrief, kSortNone, 3},
+        // The format is apart from the report style; the last one given wins.
+        SettingCase{{"-json"}, kReportBrief, kSortNone, 3, ListingFormat::Json},
+        SettingCase{{"-csv", "-v"}, kReportVerbose, kSortNone, 3, ListingFormat::Csv},
+        SettingCase{{"-csv", "-json"}, kReportBrief, kSortNone, 3, ListingFormat::Json},
+        SettingCase{{"-json", "-e", "-csv"}, kReportExtended, kSortNone, 3, ListingFormat::Csv}));
 
 TEST(CommandLine, PatternsFollowTheOptionsInOrder) {
   const CommandLine line = parse({"-s", "h", "-u", "x", "id1", "-x", "", "-?"});

@@ -8,8 +8,7 @@
 
 namespace kvn {
 
-int KvnShowApp::run(int argc, const char* const* argv) {
-  const CommandLine line = parseCommandLine(argc, argv);
+int KvnShowApp::run(const CommandLine& line) {
   switch (line.outcome) {
     case CommandLine::Outcome::Run:
       break;
@@ -58,7 +57,8 @@ int KvnShowApp::runConnected(const CommandLine& line) {
   sortMode = line.sortMode;
   mainFolderOnly = line.mainFolderOnly;
   utcTimes = line.utcTimes;
-  const bool listed = listFaxes(line.directionFilter, line.reportMode, line.patterns.data());
+  format = line.format;
+  const bool listed = listFaxes(line.directionFilter, line.reportMode, line.patterns);
   std::fputs("\n", out);
   flushOutput(out);
   return listed ? kExitSuccess : kExitNoFaxList;

@@ -7,17 +7,20 @@
 #include <cstdio>
 
 #include "kvnprogram/kvn_program.h"
+#include "kvnshow/listing_options.h"
 
 namespace kvn {
 
 struct CommandLine;
+class FaxDataDocument;
 
 class KvnShowApp : public KvnProgram {
  public:
   using KvnProgram::KvnProgram;
 
-  // Parses the command line and runs one listing; returns the exit status.
-  int run(int argc, const char* const* argv);
+  // Runs what the command line asks for, one listing at most; returns the
+  // exit status.
+  int run(const CommandLine& line);
 
   bool isConnected() const { return serverHandle != 0; }
 
@@ -26,6 +29,9 @@ class KvnShowApp : public KvnProgram {
   std::FILE*& out = console;
   bool mainFolderOnly = true;
   bool utcTimes = false;
+  // The text listing on out, or the faxes as data on standard output; set by
+  // run just before the listing.
+  ListingFormat format = ListingFormat::Text;
 
  private:
   // The part of a run between connect and disconnect: the server's and the
@@ -38,6 +44,10 @@ class KvnShowApp : public KvnProgram {
   // Prints one selected fax in the report style; false, with a message
   // instead, when the fax's details cannot be loaded.
   bool reportFax(const void* entry, std::int64_t ordinal, std::int32_t reportMode);
+  // Adds one selected fax to the data document, with its details when the
+  // report style loads them; false, with the same message on out, when they
+  // cannot be loaded (the fax is still added, marked so).
+  bool reportFaxData(const void* entry, std::int32_t reportMode, FaxDataDocument& document);
 };
 
 }  // namespace kvn

@@ -1,10 +1,13 @@
 // The listing: fetch the user's fax list, sort it on request, walk it, select
 // and report faxes, print the totals.
+#include <optional>
 #include "kvnapi/kvnapi.h"
 #include "kvnapi/kvnconstants.h"
 #include "kvnapi/kvnrecords.h"
 #include "kvnprogram/output_failure.h"
+
 #include "kvnshow/compare_fax_times.h"
+#include "kvnshow/fax_data_document.h"
 #include "kvnshow/fax_selection.h"
 #include "kvnshow/fax_totals.h"
 #include "kvnshow/kvn_show_app.h"
@@ -35,13 +38,23 @@ bool KvnShowApp::listFaxes(std::int32_t directionFilter, std::int32_t reportMode
     }
   }
 
+  // From here on the listing has begun: a data document is completed
+  // whatever happens to single faxes.
+  std::optional<FaxDataDocument> document;
+  std::FILE* listing = out;
+  if (format != ListingFormat::Text) {
+    listing = stdout;
+    document.emplace(listing, format, reportMode != kReportBrief, tzOffset);
+  }
+
   // The end of the list and a failed fetch both end the walk, silently. So
-  // does output that cannot be written: the run fails whatever follows, and
-  // the rest of a long list would be walked for nobody.
+  // does a listing that cannot be written: the run fails whatever follows,
+  // and the rest of a long list would be walked for nobody.
   FaxTotals totals;
   void* element = nullptr;
   for (std::int32_t result = KvnListGetFirstElementPtr(list, &element);
-       result == 0 && std::ferror(out) == 0; result = KvnListGetNextElementPtr(list, &element)) {
+       result == 0 && std::ferror(listing) == 0;
+       result = KvnListGetNextElementPtr(list, &element)) {
     const FaxListEntryView entry(element);
     if (!matchesAnyPattern(entry, patterns) || !isWantedDirection(entry, directionFilter)) {
       ++totals.skipped;
@@ -51,11 +64,16 @@ bool KvnShowApp::listFaxes(std::int32_t directionFilter, std::int32_t reportMode
     if (totals.selected == 1) {
       writeListingStart(out);
     }
-    if (reportFax(element, totals.selected, reportMode)) {
+    const bool reported = document ? reportFaxData(element, reportMode, *document)
+                                   : reportFax(element, totals.selected, reportMode);
+    if (reported) {
       ++totals.listed;
     }
   }
 
+  if (document) {
+    document->end();
+  }
   writeListingEnd(out, totals, directionFilter);
   flushOutput(out);
   KvnCloseListHandle(list);

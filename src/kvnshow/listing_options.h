@@ -16,6 +16,11 @@ inline constexpr std::int32_t kReportBrief = 1;
 inline constexpr std::int32_t kReportVerbose = 2;
 inline constexpr std::int32_t kReportExtended = 3;
 
+// What the listing writes: the text report, or the faxes as data for
+// scripts (-csv, -json) on standard output with everything else on standard
+// error.
+enum class ListingFormat { Text, Csv, Json };
+
 // Sort orders.
 inline constexpr std::int32_t kSortNone = 0;
 inline constexpr std::int32_t kSortByDate = 1;

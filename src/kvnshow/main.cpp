@@ -4,6 +4,7 @@
 #include <new>
 
 #include "kvnprogram/output_failure.h"
+#include "kvnshow/command_line.h"
 #include "kvnshow/exit_status.h"
 #include "kvnshow/kvn_show_app.h"
 #include "kvnshow/standard_output.h"
@@ -17,34 +18,37 @@ namespace {
 constexpr std::size_t kReleaseMarker = sizeof("@(#)Release: ") - 1;
 constexpr std::size_t kBuiltMarker = sizeof("@(#)") - 1;
 
-void writeBanner() {
-  std::printf("%s\n", "KvnShow - List faxes on a Kavrin server");
-  std::printf("Version %s [%s]\n", kReleaseIdentification + kReleaseMarker,
-              kBuiltIdentification + kBuiltMarker);
-  std::printf("\n");
-  std::printf("List a Kavrin user's faxes.\n");
-  std::printf("\n");
-  kvn::flushOutput(stdout);
+void writeBanner(std::FILE* console) {
+  std::fprintf(console, "%s\n", "KvnShow - List faxes on a Kavrin server");
+  std::fprintf(console, "Version %s [%s]\n", kReleaseIdentification + kReleaseMarker,
+               kBuiltIdentification + kBuiltMarker);
+  std::fprintf(console, "\n");
+  std::fprintf(console, "List a Kavrin user's faxes.\n");
+  std::fprintf(console, "\n");
+  kvn::flushOutput(console);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   kvn::reserveStandardDescriptors();
-  writeBanner();
+  // Read first, without allocating: the format decides where the banner goes.
+  const kvn::CommandLine line = kvn::parseCommandLine(argc, argv);
+  std::FILE* console = kvn::consoleFor(line.format);
+  writeBanner(console);
   int status = kvn::kExitSuccess;
   try {
-    kvn::KvnShowApp app;
-    app.out = stdout;
-    status = app.run(argc, argv);
+    kvn::KvnShowApp app(console);
+    app.out = console;
+    status = app.run(line);
     // A refused release leaves the connection open for us to close.
     if (app.isConnected()) {
       app.disconnect();
     }
   } catch (const std::bad_alloc&) {
     // The connection, if any, was closed as the application was unwound.
-    std::printf("Can't continue: out of memory\n");
+    std::fprintf(console, "Can't continue: out of memory\n");
     status = kvn::kExitNoConnection;
   }
-  return kvn::finishStandardOutput(status);
+  return kvn::finishStandardOutput(status, console);
 }

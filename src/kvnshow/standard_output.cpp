@@ -7,7 +7,10 @@
 #include "kvnprogram/output_failure.h"
 #include "kvnshow/exit_status.h"
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#else
 #include <fcntl.h>
 #include <unistd.h>
 #endif
@@ -28,13 +31,27 @@ void reserveStandardDescriptors() {
 #endif
 }
 
-int finishStandardOutput(int status) {
+std::FILE* consoleFor(ListingFormat format) {
+  if (format == ListingFormat::Text) {
+    return stdout;
+  }
+  std::setvbuf(stderr, nullptr, _IOFBF, BUFSIZ);
+#ifdef _WIN32
+  (void)_setmode(_fileno(stdout), _O_BINARY);
+#endif
+  return stderr;
+}
+
+int finishStandardOutput(int status, std::FILE* console) {
+  if (console != stdout) {
+    std::fflush(console);
+  }
   flushOutput(stdout);
   if (std::ferror(stdout) == 0) {
     return status;
   }
-  // Standard output is what failed, so this is the one line the program
-  // ever writes to standard error.
+  // Standard output is what failed, so this line goes to standard error
+  // (after the console's lines, when they go there too).
   std::fprintf(stderr, "kvnshow: can't write to standard output: %s\n",
                std::strerror(firstOutputError()));
   std::fflush(stderr);

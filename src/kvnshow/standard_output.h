@@ -3,6 +3,10 @@
 #ifndef KVNSHOW_STANDARD_OUTPUT_H
 #define KVNSHOW_STANDARD_OUTPUT_H
 
+#include <cstdio>
+
+#include "kvnshow/listing_options.h"
+
 namespace kvn {
 
 // Puts a placeholder on each closed standard descriptor, so that no file the
@@ -11,10 +15,18 @@ namespace kvn {
 // still fails and is reported.
 void reserveStandardDescriptors();
 
-// Ends the run's output: flushes standard output and returns status, or, when
-// anything written to it was lost, names the problem in one line on standard
-// error and returns the output failure status.
-int finishStandardOutput(int status);
+// Where the run's lines go: standard output for the text listing. With data
+// on standard output, everything else goes to standard error, which is then
+// buffered as standard output is, so that its lines go out at the same
+// points; on Windows standard output then takes the data's bytes as they
+// are, without the C runtime's text mode. Called before anything is written.
+std::FILE* consoleFor(ListingFormat format);
+
+// Ends the run's output: flushes the console and standard output and returns
+// status, or, when anything written to standard output was lost, names the
+// problem in one line on standard error and returns the output failure
+// status.
+int finishStandardOutput(int status, std::FILE* console);
 
 }  // namespace kvn
 

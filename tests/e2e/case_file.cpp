@@ -129,6 +129,23 @@ ParsedCase parseCaseFile(std::string_view content) {
     if (line == kStdoutSeparator) {
       break;
     }
+    if (line == kStderrSeparator) {
+      // Up to a "--- stdout" line of its own: at the start, or after a line end.
+      std::size_t stdoutLine = content.find(std::string(kStdoutSeparator) + "\n", lineStart);
+      while (stdoutLine != std::string_view::npos && stdoutLine != lineStart &&
+             content[stdoutLine - 1] != '\n') {
+        stdoutLine = content.find(std::string(kStdoutSeparator) + "\n", stdoutLine + 1);
+      }
+      if (stdoutLine == std::string_view::npos) {
+        parsed.error = "no \"" + std::string(kStdoutSeparator) + "\" line after \"" +
+                       std::string(kStderrSeparator) + "\"";
+        return parsed;
+      }
+      testCase.expectedStderr = std::string(content.substr(lineStart, stdoutLine - lineStart));
+      testCase.header = std::string(content.substr(0, lineStart));
+      lineStart = stdoutLine + kStdoutSeparator.size() + 1;
+      break;
+    }
     std::string error;
     if (line.find('\r') != std::string_view::npos) {
       error = "a carriage return in a header line";
@@ -144,7 +161,9 @@ ParsedCase parseCaseFile(std::string_view content) {
     parsed.error = "no \"status:\" line";
     return parsed;
   }
-  testCase.header = std::string(content.substr(0, lineStart));
+  if (!testCase.expectedStderr) {
+    testCase.header = std::string(content.substr(0, lineStart));
+  }
   testCase.expectedStdout = std::string(content.substr(lineStart));
   return parsed;
 }

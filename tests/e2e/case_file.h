@@ -12,6 +12,7 @@
 namespace kvn::e2e {
 
 inline constexpr std::string_view kStdoutSeparator = "--- stdout";
+inline constexpr std::string_view kStderrSeparator = "--- stderr";
 
 struct E2eCase {
   std::vector<std::string> arguments;      // the arguments after the program name
@@ -26,8 +27,12 @@ struct E2eCase {
   // environment, and whole expected lines replaced by what that runtime writes.
   std::vector<std::pair<std::string, std::string>> windowsEnvironment;
   std::vector<std::pair<std::string, std::string>> windowsLines;
-  std::string header;          // the file up to and including the separator line
-  std::string expectedStdout;  // every byte after the separator line
+  std::string header;  // the file up to and including the first separator line
+  // Every byte between "--- stderr" and "--- stdout", for a run that writes
+  // data on standard output and its lines on standard error; without that
+  // section standard error must stay empty.
+  std::optional<std::string> expectedStderr;
+  std::string expectedStdout;  // every byte after the "--- stdout" line
 };
 
 struct ParsedCase {

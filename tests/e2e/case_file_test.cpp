@@ -50,6 +50,23 @@ TEST(CaseFile, ExpectedOutputIsEveryByteAfterTheSeparatorLine) {
   EXPECT_EQ(parsed.testCase.header, header);
 }
 
+// Data on standard output, its lines on standard error.
+TEST(CaseFile, ReadsAStandardErrorSectionBeforeStandardOutput) {
+  const std::string header = "status: 0\n--- stderr\n";
+  ParsedCase parsed = parseCaseFile(header + "line one\n--- stdout \n\n--- stdout\n[]\n");
+  ASSERT_EQ(parsed.error, "");
+  ASSERT_TRUE(parsed.testCase.expectedStderr.has_value());
+  EXPECT_EQ(*parsed.testCase.expectedStderr, "line one\n--- stdout \n\n");
+  EXPECT_EQ(parsed.testCase.expectedStdout, "[]\n");
+  EXPECT_EQ(parsed.testCase.header, header);
+
+  parsed = parseCaseFile("status: 0\n--- stderr\n--- stdout\n");
+  ASSERT_EQ(parsed.error, "");
+  EXPECT_EQ(parsed.testCase.expectedStderr, "");
+  EXPECT_FALSE(parseCaseFile("status: 0\n--- stdout\n").testCase.expectedStderr.has_value());
+  EXPECT_NE(parseCaseFile("status: 0\n--- stderr\nx--- stdout\n").error, "");
+}
+
 TEST(CaseFile, NothingAfterTheSeparatorExpectsNoOutput) {
   ParsedCase parsed = parseCaseFile("status: 0\n--- stdout\n");
   ASSERT_EQ(parsed.error, "");

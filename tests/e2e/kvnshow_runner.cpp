@@ -155,7 +155,18 @@ KvnshowOutcome runKvnshow(const KvnshowRun& run) {
   outcome.pauses = parseEventLog(readWholeFile(pauseLog), pauseProblem);
   std::string callProblem;
   outcome.calls = parseEventLog(readWholeFile(callTrace), callProblem);
-  if (kUnderWine) {
+  if (kUnderWine && run.dataOnStandardOutput) {
+    // The lines are on standard error, in text mode; the data is as written.
+    const std::string written = std::move(outcome.program.standardError);
+    UntranslatedOutput untranslated = undoTextMode(written);
+    outcome.textModeProblem = std::move(untranslated.problem);
+    outcome.program.standardError = std::move(untranslated.bytes);
+    const std::vector<OutputEvent> onError =
+        untranslatedOffsets(written, onStandardError(outcome.calls));
+    for (std::size_t k = 0; k < onError.size(); ++k) {
+      outcome.calls[k].errorOffset = onError[k].outputOffset;
+    }
+  } else if (kUnderWine) {
     // What the Windows C runtime wrote has CR LF line ends; the checks read
     // the output, and the offsets into it, as the program meant them.
     const std::string written = std::move(outcome.program.standardOutput);

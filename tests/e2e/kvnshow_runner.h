@@ -40,6 +40,10 @@ struct KvnshowRun {
   StandardOutput standardOutput = StandardOutput::File;
   std::size_t pipeBytesRead = 0;
   bool brokenPipeIgnored = false;
+  // The run writes data on standard output (-csv, -json) and its lines on
+  // standard error. Under Wine standard output then takes the bytes as they
+  // are, while standard error is in text mode, as standard output otherwise is.
+  bool dataOnStandardOutput = false;
 };
 
 // True in the suite that runs the Windows build under Wine.
@@ -51,11 +55,13 @@ bool underWine();
 std::string_view cannotRunReason();
 
 struct KvnshowOutcome {
-  ProgramOutcome program;           // under Wine, standard output with its CR LF undone
+  ProgramOutcome program;           // under Wine, the text stream with its CR LF undone
   std::vector<OutputEvent> pauses;  // one per requested pause, its milliseconds
   std::vector<OutputEvent> calls;   // one per client library call, its name
   std::string logProblem;           // a malformed pause log or call trace
   std::string textModeProblem;      // under Wine: a line end text mode cannot have written
+  // The calls' error offsets are undone the same way where standard error is
+  // the text stream.
 };
 
 // Runs the program once; a failure to run it at all is in program.failure.

@@ -179,14 +179,20 @@ std::vector<OutputEvent> parseEventLog(const std::string& log, std::string& prob
   for (std::string line; std::getline(lines, line);) {
     const std::size_t blank = line.find(' ');
     long long offset = 0;
+    long long errorOffset = -1;
     const char* first = line.data() + (blank == std::string::npos ? 0 : blank + 1);
     const char* last = line.data() + line.size();
-    const auto [end, error] = std::from_chars(first, last, offset);
+    auto [end, error] = std::from_chars(first, last, offset);
+    if (error == std::errc() && end != last && *end == ' ') {
+      const auto second = std::from_chars(end + 1, last, errorOffset);
+      end = second.ptr;
+      error = second.ec;
+    }
     if (blank == std::string::npos || blank == 0 || error != std::errc() || end != last) {
       problem = "malformed log line: \"" + line + "\"";
       return events;
     }
-    events.push_back({line.substr(0, blank), offset});
+    events.push_back({line.substr(0, blank), offset, errorOffset});
   }
   return events;
 }
@@ -236,6 +242,36 @@ std::string checkCallsFollowFlushedLines(const std::string& output,
       if (!problem.empty()) {
         return "call " + std::to_string(k + 1) + ", " + calls[k].what + ", " + problem;
       }
+    }
+  }
+  return {};
+}
+
+std::vector<OutputEvent> onStandardError(std::vector<OutputEvent> events) {
+  for (OutputEvent& event : events) {
+    event.outputOffset = event.errorOffset;
+  }
+  return events;
+}
+
+std::string checkDataFlushedPerFax(const std::string& data, const std::vector<OutputEvent>& calls) {
+  std::optional<long long> previousLoad;
+  for (std::size_t k = 0; k < calls.size(); ++k) {
+    const OutputEvent& call = calls[k];
+    const std::string which = "call " + std::to_string(k + 1) + ", " + call.what + ", ";
+    if (call.what == "KvnLoadFax3") {
+      if (previousLoad && call.outputOffset <= *previousLoad) {
+        return which + "found " + std::to_string(call.outputOffset) +
+               " bytes of data written, no more than the load before it: the fax before was "
+               "not flushed";
+      }
+      previousLoad = call.outputOffset;
+    } else if (call.what == "KvnCloseListHandle" &&
+               call.outputOffset != static_cast<long long>(data.size())) {
+      return which + "found " + std::to_string(call.outputOffset) + " of the " +
+             std::to_string(data.size()) +
+             " bytes of data written: the document was not "
+             "complete and flushed before the list was released";
     }
   }
   return {};

@@ -11,12 +11,13 @@
 namespace kvn::e2e {
 
 struct OutputEvent {
-  std::string what;          // the pause's milliseconds, or the call's name
-  long long outputOffset{};  // bytes standard output had received, -1 unknown
+  std::string what;            // the pause's milliseconds, or the call's name
+  long long outputOffset{};    // bytes standard output had received, -1 unknown
+  long long errorOffset = -1;  // the same of standard error, where the log gives it
 };
 
-// Reads a log of "<what> <offset>" lines; a malformed line is reported in
-// problem.
+// Reads a log of "<what> <offset>" or "<what> <offset> <error offset>" lines;
+// a malformed line is reported in problem.
 std::vector<OutputEvent> parseEventLog(const std::string& log, std::string& problem);
 
 // The only pause of a run follows a failed connection attempt, whose failure
@@ -33,6 +34,17 @@ std::string checkPausesFollowFlushedFailures(const std::string& output,
 // fetched. Returns what is wrong, naming the call, or an empty text.
 std::string checkCallsFollowFlushedLines(const std::string& output,
                                          const std::vector<OutputEvent>& calls);
+
+// The events as standard error saw them: each one's error offset as its
+// output offset.
+std::vector<OutputEvent> onStandardError(std::vector<OutputEvent> events);
+
+// A run that writes data on standard output and its lines on standard error:
+// each fax is flushed whole, so every load of a fax's details after the first
+// finds more data written than the load before it; and the document is
+// complete, and flushed, before the list is released. Returns what is wrong,
+// or an empty text.
+std::string checkDataFlushedPerFax(const std::string& data, const std::vector<OutputEvent>& calls);
 
 }  // namespace kvn::e2e
 

@@ -32,18 +32,21 @@ const std::string kRun =
 TEST(OutputEvents, ParsesWhatAndOffset) {
   std::string problem;
   const std::vector<OutputEvent> events =
-      parseEventLog("10000 88\n1.500000 -1\nKvnLoadUser3 178\n", problem);
+      parseEventLog("10000 88\n1.500000 -1\nKvnLoadUser3 178 42\n", problem);
   EXPECT_EQ(problem, "");
   ASSERT_EQ(events.size(), 3U);
   EXPECT_EQ(events[0].what, "10000");
   EXPECT_EQ(events[0].outputOffset, 88);
+  EXPECT_EQ(events[0].errorOffset, -1);
   EXPECT_EQ(events[1].what, "1.500000");
   EXPECT_EQ(events[1].outputOffset, -1);
   EXPECT_EQ(events[2].what, "KvnLoadUser3");
+  EXPECT_EQ(events[2].outputOffset, 178);
+  EXPECT_EQ(events[2].errorOffset, 42);
 }
 
 TEST(OutputEvents, ReportsMalformedLines) {
-  for (const char* log : {"10000\n", "10000 \n", " 5\n", "10000 5x\n"}) {
+  for (const char* log : {"10000\n", "10000 \n", " 5\n", "10000 5x\n", "Kvn 5 \n", "Kvn 5 6 7\n"}) {
     std::string problem;
     parseEventLog(log, problem);
     EXPECT_NE(problem, "") << log;
@@ -165,6 +168,19 @@ TEST(OutputEvents, RejectsAWalkBeforeEarlierLinesOrReportsWereFlushed) {
   for (const auto& [fault, calls] : walks) {
     EXPECT_NE(checkCallsFollowFlushedLines(kListing, calls), "") << fault;
   }
+}
+
+// Data on standard output: one flushed write a fax, the document whole before
+// the list is released.
+TEST(OutputEvents, ChecksDataFlushedFaxByFax) {
+  const std::string data = "[\n{},\n{}\n]\n";  // the first fax ends at 4, the end at 11
+  const auto calls = [](long long first, long long second, long long close) {
+    return std::vector<OutputEvent>{
+        {"KvnLoadFax3", first}, {"KvnLoadFax3", second}, {"KvnCloseListHandle", close}};
+  };
+  EXPECT_EQ(checkDataFlushedPerFax(data, calls(0, 4, 11)), "");
+  EXPECT_NE(checkDataFlushedPerFax(data, calls(0, 0, 11)), "") << "the first fax not flushed";
+  EXPECT_NE(checkDataFlushedPerFax(data, calls(0, 4, 8)), "") << "the end not flushed";
 }
 
 }  // namespace

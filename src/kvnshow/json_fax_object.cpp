@@ -1,0 +1,124 @@
+#include "kvnshow/json_fax_object.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+namespace kvn {
+
+namespace {
+
+// Bytes that JSON takes as they are inside a string: all but the quote, the
+// backslash and the control characters below 0x20.
+constexpr std::array<bool, 256> kPlainInString = [] {
+  std::array<bool, 256> plain{};
+  for (std::size_t byte = 0x20; byte < plain.size(); ++byte) {
+    plain[byte] = byte != '"' && byte != '\\';
+  }
+  return plain;
+}();
+
+bool isPlain(char c) {
+  return kPlainInString[static_cast<unsigned char>(c)];
+}
+
+void addEscaped(ReportText& report, char c) {
+  switch (c) {
+    case '"':
+      report.add("\\\"");
+      return;
+    case '\\':
+      report.add("\\\\");
+      return;
+    case '\b':
+      report.add("\\b");
+      return;
+    case '\f':
+      report.add("\\f");
+      return;
+    case '\n':
+      report.add("\\n");
+      return;
+    case '\r':
+      report.add("\\r");
+      return;
+    case '\t':
+      report.add("\\t");
+      return;
+    default: {
+      static constexpr std::string_view kDigits = "0123456789abcdef";
+      const auto byte = static_cast<unsigned char>(c);
+      const std::array<char, 6> escape = {
+          '\\', 'u', '0', '0', kDigits[byte >> 4], kDigits[byte & 0xFU]};
+      report.add(std::string_view(escape.data(), escape.size()));
+    }
+  }
+}
+
+// A quoted string; runs of plain bytes are added whole.
+void addJsonString(ReportText& report, std::string_view utf8) {
+  report.add('"');
+  std::size_t runStart = 0;
+  for (std::size_t i = 0; i < utf8.size(); ++i) {
+    if (!isPlain(utf8[i])) {
+      report.add(utf8.substr(runStart, i - runStart));
+      addEscaped(report, utf8[i]);
+      runStart = i + 1;
+    }
+  }
+  report.add(utf8.substr(runStart));
+  report.add('"');
+}
+
+class JsonObjectVisitor {
+ public:
+  JsonObjectVisitor(ReportText& report, Utf8FromAnsi& utf8) : report_(report), utf8_(utf8) {}
+
+  void text(std::string_view name, std::string_view ansi) {
+    key(name);
+    addJsonString(report_, utf8_.convert(ansi));
+  }
+  void number(std::string_view name, std::int64_t value) {
+    key(name);
+    report_.addDecimal(value);
+  }
+  void boolean(std::string_view name, bool value) {
+    key(name);
+    report_.add(value ? std::string_view("true") : std::string_view("false"));
+  }
+  // This program's own ASCII texts need no escape.
+  void word(std::string_view name, std::string_view ascii) {
+    key(name);
+    report_.add('"');
+    report_.add(ascii);
+    report_.add('"');
+  }
+  void none(std::string_view name) {
+    key(name);
+    report_.add("null");
+  }
+  void close() { report_.add(first_ ? std::string_view("{}") : std::string_view("}")); }
+
+ private:
+  void key(std::string_view name) {
+    report_.add(first_ ? std::string_view("{\"") : std::string_view(",\""));
+    first_ = false;
+    report_.add(name);
+    report_.add("\":");
+  }
+
+  ReportText& report_;
+  Utf8FromAnsi& utf8_;
+  bool first_ = true;
+};
+
+}  // namespace
+
+void addJsonFaxObject(ReportText& report, Utf8FromAnsi& utf8, const FaxDataSource& source) {
+  JsonObjectVisitor visitor(report, utf8);
+  visitFaxDataFields(visitor, source);
+  visitor.close();
+}
+
+}  // namespace kvn

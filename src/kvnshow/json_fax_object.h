@@ -1,0 +1,18 @@
+// One fax as a JSON object (RFC 8259) on one line: its fields by name, texts
+// in UTF-8 with what JSON requires escaped, numbers and booleans bare, null
+// for a value that is not there.
+#ifndef KVNSHOW_JSON_FAX_OBJECT_H
+#define KVNSHOW_JSON_FAX_OBJECT_H
+
+#include "kvnshow/fax_data_fields.h"
+#include "kvnshow/report_text.h"
+#include "kvnshow/utf8_from_ansi.h"
+
+namespace kvn {
+
+// Adds the object, without a line end.
+void addJsonFaxObject(ReportText& report, Utf8FromAnsi& utf8, const FaxDataSource& source);
+
+}  // namespace kvn
+
+#endif  // KVNSHOW_JSON_FAX_OBJECT_H
