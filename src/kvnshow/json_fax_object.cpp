@@ -11,13 +11,15 @@ namespace {
 
 // Bytes that JSON takes as they are inside a string: all but the quote, the
 // backslash and the control characters below 0x20.
-constexpr std::array<bool, 256> kPlainInString = [] {
+constexpr std::array<bool, 256> plainInString() {
   std::array<bool, 256> plain{};
   for (std::size_t byte = 0x20; byte < plain.size(); ++byte) {
     plain[byte] = byte != '"' && byte != '\\';
   }
   return plain;
-}();
+}
+
+constexpr std::array<bool, 256> kPlainInString = plainInString();
 
 bool isPlain(char c) {
   return kPlainInString[static_cast<unsigned char>(c)];
