@@ -37,7 +37,7 @@ if(WIN32)
   set(kvn_packages site)
   install(TARGETS kvnshow RUNTIME DESTINATION ${kvn_site_package} COMPONENT site)
   install(FILES ${kvn_windows_docs} DESTINATION ${kvn_site_package} COMPONENT site)
-  if(TARGET KVWIN32 AND NOT KVN_VENDOR_LIBRARY)
+  if(TARGET KVWIN32)
     list(APPEND kvn_packages demo)
     install(TARGETS kvnshow RUNTIME DESTINATION ${kvn_demo_package} COMPONENT demo)
     install(TARGETS KVWIN32 RUNTIME DESTINATION ${kvn_demo_package} COMPONENT demo
@@ -48,7 +48,7 @@ else()
   # The stand-in library goes in KVN_INSTALL_PRIVATE_LIBDIR. A shared library
   # is not a program: 0644.
   install(TARGETS kvnshow RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-  if(TARGET KVWIN32 AND NOT KVN_VENDOR_LIBRARY)
+  if(TARGET KVWIN32)
     install(TARGETS KVWIN32
       LIBRARY DESTINATION ${KVN_INSTALL_PRIVATE_LIBDIR}
         PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ

@@ -1,5 +1,5 @@
 /* The Kavrin fax server client library, KVWIN32: the thirteen calls the
- * program imports by name. Every call that reports a status returns 0 for
+ * program finds by name. Every call that reports a status returns 0 for
  * success. Records are caller-owned buffers; their layouts are in
  * kvnrecords.h. */
 #ifndef KVNAPI_KVNAPI_H
@@ -8,10 +8,12 @@
 #include <stdint.h>
 
 /* The calling convention of the calls and, separately, of the comparison
- * that KvnListSort calls back: __stdcall on 32-bit Windows unless the build
- * says KVNAPI_CALLS_CDECL (or KVNAPI_CALLBACK_CDECL / KVNAPI_CALLBACK_STDCALL
- * for the callback alone, which otherwise follows the calls). Elsewhere there
- * is one convention. */
+ * that KvnListSort calls back, as a library is built with them: __stdcall on
+ * 32-bit Windows unless the build says KVNAPI_CALLS_CDECL (or
+ * KVNAPI_CALLBACK_CDECL / KVNAPI_CALLBACK_STDCALL for the callback alone,
+ * which otherwise follows the calls). Elsewhere there is one convention.
+ * kvnshow binds the library at run time (src/kvnbinding), which serves a
+ * library of either convention; the stand-in is built in each. */
 #if defined(_WIN32) && !defined(_WIN64)
 #if defined(KVNAPI_CALLS_CDECL)
 #define KVNAPI_CALL __cdecl
@@ -30,13 +32,11 @@
 #define KVNAPI_CALLBACK
 #endif
 
-#if defined(_WIN32)
-#if defined(KVNAPI_BUILDING_LIBRARY)
+/* A library exports the calls; a program either binds them at run time or
+ * links them from the library's import library, which needs no dllimport. */
+#if defined(KVNAPI_BUILDING_LIBRARY) && defined(_WIN32)
 #define KVNAPI_EXPORT __declspec(dllexport)
-#else
-#define KVNAPI_EXPORT __declspec(dllimport)
-#endif
-#elif defined(__GNUC__)
+#elif defined(KVNAPI_BUILDING_LIBRARY) && defined(__GNUC__)
 #define KVNAPI_EXPORT __attribute__((visibility("default")))
 #else
 #define KVNAPI_EXPORT

@@ -2,7 +2,9 @@
 #include <cstddef>
 #include <cstdio>
 #include <new>
+#include <string>
 
+#include "kvnbinding/client_library.h"
 #include "kvnprogram/output_failure.h"
 #include "kvnshow/command_line.h"
 #include "kvnshow/exit_status.h"
@@ -36,6 +38,12 @@ int main(int argc, char** argv) {
   const kvn::CommandLine line = kvn::parseCommandLine(argc, argv);
   std::FILE* console = kvn::consoleFor(line.format);
   writeBanner(console);
+  // Before anything reads the library's version: without the library, or
+  // one of its calls, the run ends here, saying which.
+  if (const std::string& missing = kvn::bindClientLibrary(); !missing.empty()) {
+    std::fprintf(console, "%s\n", missing.c_str());
+    return kvn::finishStandardOutput(kvn::kExitNoClientLibrary, console);
+  }
   int status = kvn::kExitSuccess;
   try {
     kvn::KvnShowApp app(console);

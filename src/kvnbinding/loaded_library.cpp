@@ -1,0 +1,111 @@
+#include "kvnbinding/loaded_library.h"
+
+#if defined(_WIN32)
+#include <windows.h>
+#else
+#include <dlfcn.h>
+#include <link.h>
+#endif
+
+#include <array>
+#include <string_view>
+
+namespace kvn::binding {
+
+#if defined(_WIN32)
+
+namespace {
+
+constexpr std::string_view kThisArchitecture = sizeof(void*) == 4 ? "32-bit" : "64-bit";
+
+// The system's own text of an error, on one line, without its closing stop.
+std::string systemText(DWORD error) {
+  std::array<char, 512> text{};
+  const DWORD length =
+      FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
+                     text.data(), static_cast<DWORD>(text.size()), nullptr);
+  std::string line(text.data(), length);
+  for (char& c : line) {
+    c = (c == '\r' || c == '\n') ? ' ' : c;
+  }
+  while (!line.empty() && (line.back() == ' ' || line.back() == '.')) {
+    line.pop_back();
+  }
+  return line.empty() ? "unknown error" : line;
+}
+
+// The two reasons an operator meets at a site are said in the program's own
+// words: the system's texts for them do not say what to do.
+std::string reasonFor(const char* fileName, DWORD error) {
+  const std::string code = " (error " + std::to_string(error) + ")";
+  switch (error) {
+    case ERROR_MOD_NOT_FOUND:
+      return std::string(fileName) + ", or a library it needs, was not found" + code;
+    case ERROR_BAD_EXE_FORMAT:
+      return std::string(fileName) + " is not a " + std::string(kThisArchitecture) +
+             " Windows library" + code;
+    default:
+      return systemText(error) + code;
+  }
+}
+
+}  // namespace
+
+const char* clientLibraryFileName() {
+  return "KVWIN32.dll";
+}
+
+LoadedLibrary loadLibrary(const char* fileName) {
+  // A library that will not load must not stop an unattended run with a
+  // message box: the error comes back as a code instead.
+  const UINT previousMode = SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+  HMODULE module = LoadLibraryA(fileName);
+  const DWORD error = GetLastError();
+  SetErrorMode(previousMode);
+  if (module == nullptr) {
+    return {nullptr, reasonFor(fileName, error)};
+  }
+  return {module, {}};
+}
+
+ExportAddress findExport(void* handle, const char* name) {
+  return reinterpret_cast<ExportAddress>(GetProcAddress(static_cast<HMODULE>(handle), name));
+}
+
+std::string loadedPath(void* handle) {
+  std::array<char, MAX_PATH + 1> path{};
+  const DWORD length = GetModuleFileNameA(static_cast<HMODULE>(handle), path.data(),
+                                          static_cast<DWORD>(path.size() - 1));
+  return std::string(path.data(), length);
+}
+
+#else
+
+const char* clientLibraryFileName() {
+  return "libKVWIN32.so";
+}
+
+LoadedLibrary loadLibrary(const char* fileName) {
+  void* handle = dlopen(fileName, RTLD_NOW | RTLD_LOCAL);
+  if (handle == nullptr) {
+    const char* error = dlerror();
+    return {nullptr, error != nullptr ? error : "unknown error"};
+  }
+  return {handle, {}};
+}
+
+ExportAddress findExport(void* handle, const char* name) {
+  return reinterpret_cast<ExportAddress>(dlsym(handle, name));
+}
+
+std::string loadedPath(void* handle) {
+  link_map* map = nullptr;
+  if (dlinfo(handle, RTLD_DI_LINKMAP, &map) != 0 || map == nullptr || map->l_name == nullptr) {
+    return clientLibraryFileName();
+  }
+  return map->l_name;
+}
+
+#endif
+
+}  // namespace kvn::binding
