@@ -8,15 +8,13 @@
 #endif
 
 #include <array>
-#include <string_view>
+#include <cstdio>
 
 namespace kvn::binding {
 
 #if defined(_WIN32)
 
 namespace {
-
-constexpr std::string_view kThisArchitecture = sizeof(void*) == 4 ? "32-bit" : "64-bit";
 
 // The system's own text of an error, on one line, without its closing stop.
 std::string systemText(DWORD error) {
@@ -42,8 +40,8 @@ std::string reasonFor(const char* fileName, DWORD error) {
     case ERROR_MOD_NOT_FOUND:
       return std::string(fileName) + ", or a library it needs, was not found" + code;
     case ERROR_BAD_EXE_FORMAT:
-      return std::string(fileName) + " is not a " + std::string(kThisArchitecture) +
-             " Windows library" + code;
+      return std::string(fileName) +
+             " is of another architecture than this kvnshow.exe, or not a Windows library" + code;
     default:
       return systemText(error) + code;
   }
@@ -88,8 +86,12 @@ const char* clientLibraryFileName() {
 LoadedLibrary loadLibrary(const char* fileName) {
   void* handle = dlopen(fileName, RTLD_NOW | RTLD_LOCAL);
   if (handle == nullptr) {
+    // Copied before anything allocates: the text lives only until the next
+    // call into the loader, and an allocator may make one.
+    std::array<char, 512> text{};
     const char* error = dlerror();
-    return {nullptr, error != nullptr ? error : "unknown error"};
+    std::snprintf(text.data(), text.size(), "%s", error != nullptr ? error : "unknown error");
+    return {nullptr, text.data()};
   }
   return {handle, {}};
 }

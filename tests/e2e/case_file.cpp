@@ -1,6 +1,7 @@
 #include "e2e/case_file.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 
 #include "e2e/argument_syntax.h"
@@ -99,6 +100,21 @@ std::string readHeaderLine(std::string_view line, E2eCase& testCase, bool& statu
       return "compare takes one word: whole or from-first-line";
     }
     testCase.fromFirstLine = words.front() == "from-first-line";
+  } else if (key == "library") {
+    static constexpr std::array<std::pair<std::string_view, ClientLibrary>, 3> kLibraries = {{
+        {"none", ClientLibrary::None},
+        {"lacking-call", ClientLibrary::LackingCall},
+        {"other-architecture", ClientLibrary::OtherArchitecture},
+    }};
+    const auto* found = words.size() == 1 ? std::find_if(kLibraries.begin(), kLibraries.end(),
+                                                         [&words](const auto& library) {
+                                                           return library.first == words.front();
+                                                         })
+                                          : kLibraries.end();
+    if (found == kLibraries.end()) {
+      return "library takes one word: none, lacking-call or other-architecture";
+    }
+    testCase.library = found->second;
   } else if (key == "mask") {
     if (words.size() != 1 || words.front().empty()) {
       return "mask takes one non-empty word";

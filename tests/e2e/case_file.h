@@ -14,6 +14,11 @@ namespace kvn::e2e {
 inline constexpr std::string_view kStdoutSeparator = "--- stdout";
 inline constexpr std::string_view kStderrSeparator = "--- stderr";
 
+// What the program finds beside itself: the stand-in client library of its
+// build, nothing, a library that lacks one of the thirteen calls, or one of
+// another architecture.
+enum class ClientLibrary { Standin, None, LackingCall, OtherArchitecture };
+
 struct E2eCase {
   std::vector<std::string> arguments;      // the arguments after the program name
   std::optional<std::string> programName;  // argv[0]; the program's path when not given
@@ -21,6 +26,7 @@ struct E2eCase {
   int exitStatus = 0;
   std::vector<std::string> pauses;  // milliseconds of each requested pause, in order
   std::vector<std::string> masks;   // see maskOutput
+  ClientLibrary library = ClientLibrary::Standin;
   bool fromFirstLine = false;       // compare from the expected first line on (see
                                     // outputFromFirstLineOf), not the whole output
   // Under the Windows C runtime only (the suite under Wine): settings over the

@@ -25,6 +25,7 @@ TEST(CaseFile, ReadsEveryHeaderKey) {
       "pauses: 10000 1.500000\n"
       "mask: \"problem: \"\n"
       "compare: from-first-line\n"
+      "library: lacking-call\n"
       "--- stdout\n"
       "line\n");
   ASSERT_EQ(parsed.error, "");
@@ -38,6 +39,7 @@ TEST(CaseFile, ReadsEveryHeaderKey) {
   EXPECT_EQ(testCase.pauses, (Words{"10000", "1.500000"}));
   EXPECT_EQ(testCase.masks, Words{"problem: "});
   EXPECT_TRUE(testCase.fromFirstLine);
+  EXPECT_EQ(testCase.library, ClientLibrary::LackingCall);
   EXPECT_EQ(testCase.expectedStdout, "line\n");
 }
 
@@ -89,6 +91,7 @@ TEST(CaseFile, RejectsMalformedHeaders) {
   EXPECT_NE(parseCaseFile("status: 0\nargv0: a b\n--- stdout\n").error, "");
   EXPECT_NE(parseCaseFile("status: 0\nstdin: x\n--- stdout\n").error, "");
   EXPECT_NE(parseCaseFile("status: 0\ncompare: tail\n--- stdout\n").error, "");
+  EXPECT_NE(parseCaseFile("status: 0\nlibrary: stand-in\n--- stdout\n").error, "");
   EXPECT_NE(parseCaseFile("status: 0\r\n--- stdout\n").error, "");
   EXPECT_NE(parseCaseFile("status: 0\nargs \"x\n--- stdout\n").error, "");
 }

@@ -15,6 +15,10 @@ namespace {
 namespace fs = std::filesystem;
 
 const fs::path kProgram = KVN_E2E_PROGRAM;
+// The libraries a case can put beside the program instead of the stand-in.
+const fs::path kLackingCallLibrary = KVN_E2E_LACKING_CALL_LIBRARY;
+const fs::path kOtherArchitectureLibrary = KVN_E2E_OTHER_ARCHITECTURE_LIBRARY;
+constexpr std::string_view kNoOtherArchitectureReason = KVN_E2E_NO_OTHER_ARCHITECTURE_REASON;
 #if defined(KVN_E2E_WINE)
 // The Windows program is started by Wine. Its stand-in for Sleep is linked in
 // (tests/windows), so nothing is preloaded.
@@ -23,12 +27,14 @@ const fs::path kWine = KVN_E2E_WINE;
 const fs::path kWinePrefix = KVN_E2E_WINE_PREFIX;
 const fs::path kFakeSleepLibrary;
 constexpr std::string_view kCannotRunReason = KVN_E2E_WINE_SKIP_REASON;
+constexpr std::string_view kClientLibraryFile = "KVWIN32.dll";
 #else
 constexpr bool kUnderWine = false;
 const fs::path kWine;
 const fs::path kWinePrefix;
 const fs::path kFakeSleepLibrary = KVN_E2E_FAKE_SLEEP_LIBRARY;
 constexpr std::string_view kCannotRunReason;
+constexpr std::string_view kClientLibraryFile = "libKVWIN32.so";
 #endif
 
 // The program's whole environment: the sanitizers' settings when the runner
@@ -88,7 +94,50 @@ bool wineFailedToStart(const ProgramOutcome& outcome, const fs::path& callTrace)
          readWholeFile(callTrace).empty();
 }
 
+// Puts a copy of the program, and the library the run asks for, in a folder of
+// their own; returns the copy's path, or empty with problem set.
+fs::path programBeside(ClientLibrary library, const fs::path& folder, std::string& problem) {
+  fs::create_directory(folder);
+  const fs::path program = folder / kProgram.filename();
+  fs::copy_file(kProgram, program);
+  const fs::path& source = library == ClientLibrary::LackingCall ? kLackingCallLibrary
+                           : library == ClientLibrary::OtherArchitecture ? kOtherArchitectureLibrary
+                                                                         : fs::path();
+  if (library != ClientLibrary::None) {
+    if (!fs::is_regular_file(source)) {
+      problem = "not built: the library " + source.string();
+      return {};
+    }
+    fs::copy_file(source, folder / kClientLibraryFile);
+  }
+  return program;
+}
+
+// Every spelling of folder that the program can write, the Windows one under
+// Wine, replaced by kProgramFolder.
+void nameProgramFolder(std::string& output, const fs::path& folder) {
+  std::vector<std::string> spellings = {folder.string(), fs::canonical(folder).string()};
+  if (kUnderWine) {
+    std::string windows = "Z:" + fs::canonical(folder).string();
+    std::replace(windows.begin(), windows.end(), '/', '\\');
+    spellings.insert(spellings.begin(), windows);
+  }
+  for (const std::string& spelling : spellings) {
+    for (std::size_t at = output.find(spelling); at != std::string::npos;
+         at = output.find(spelling, at + kProgramFolder.size())) {
+      output.replace(at, spelling.size(), kProgramFolder);
+    }
+  }
+}
+
 }  // namespace
+
+std::string_view missingLibraryReason(ClientLibrary library) {
+  if (library == ClientLibrary::OtherArchitecture && kOtherArchitectureLibrary.empty()) {
+    return kNoOtherArchitectureReason;
+  }
+  return {};
+}
 
 bool underWine() {
   return kUnderWine;
@@ -119,16 +168,25 @@ KvnshowOutcome runKvnshow(const KvnshowRun& run) {
   const fs::path pauseLog = scratch.path() / "pauses.log";
   const fs::path callTrace = scratch.path() / "calls.log";
 
+  fs::path executable = kProgram;
+  const fs::path programFolder = scratch.path() / "program";
+  if (run.library != ClientLibrary::Standin) {
+    executable = programBeside(run.library, programFolder, outcome.program.failure);
+    if (executable.empty()) {
+      return outcome;
+    }
+  }
+
   ProgramRun program;
-  program.executable = kProgram;
+  program.executable = executable;
   if (kUnderWine) {
     program.executable = kWine;
-    program.argumentVector = {kWine.string(), kProgram.string()};
+    program.argumentVector = {kWine.string(), executable.string()};
     for (const std::string& argument : run.arguments) {
       program.argumentVector.push_back(utf8FromCodePage1252(argument));
     }
   } else {
-    program.argumentVector.push_back(run.programName.value_or(kProgram.string()));
+    program.argumentVector.push_back(run.programName.value_or(executable.string()));
     program.argumentVector.insert(program.argumentVector.end(), run.arguments.begin(),
                                   run.arguments.end());
   }
@@ -175,6 +233,11 @@ KvnshowOutcome runKvnshow(const KvnshowRun& run) {
     outcome.program.standardOutput = std::move(untranslated.bytes);
     outcome.pauses = untranslatedOffsets(written, std::move(outcome.pauses));
     outcome.calls = untranslatedOffsets(written, std::move(outcome.calls));
+  }
+  if (run.library != ClientLibrary::Standin) {
+    // No offsets to move: no library of the case's own traces its calls, and
+    // the run ends before its first pause.
+    nameProgramFolder(outcome.program.standardOutput, programFolder);
   }
   if (!pauseProblem.empty()) {
     outcome.logProblem = "pause log: " + pauseProblem;

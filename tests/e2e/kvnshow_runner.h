@@ -14,6 +14,7 @@
 #include <utility>
 #include <vector>
 
+#include "e2e/case_file.h"
 #include "e2e/output_events.h"
 #include "e2e/program_run.h"
 
@@ -44,7 +45,17 @@ struct KvnshowRun {
   // standard error. Under Wine standard output then takes the bytes as they
   // are, while standard error is in text mode, as standard output otherwise is.
   bool dataOnStandardOutput = false;
+  // Anything but the stand-in: the program runs from a folder of its own
+  // with that library, or none, beside it. Its path in the output reads
+  // kProgramFolder.
+  ClientLibrary library = ClientLibrary::Standin;
 };
+
+inline constexpr std::string_view kProgramFolder = "<program folder>";
+
+// Why this build has no library of that kind to put beside the program, or
+// empty: a case that needs one is then skipped with this reason.
+std::string_view missingLibraryReason(ClientLibrary library);
 
 // True in the suite that runs the Windows build under Wine.
 bool underWine();

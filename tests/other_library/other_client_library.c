@@ -83,8 +83,12 @@ void KVNAPI_CALL KvnCloseListHandle(KvnListHandle list) {
   (void)list;
 }
 
+/* Built with KVN_LACKS_LOAD_FAX3, it is a library that lacks the last call
+ * kvnshow looks for, which it must name rather than start without. */
+#if !defined(KVN_LACKS_LOAD_FAX3)
 int32_t KVNAPI_CALL KvnLoadFax3(KvnServerHandle server, KvnFaxHandle fax, int32_t a, int32_t b,
                                 int32_t c, void* record, int32_t level) {
   (void)server, (void)fax, (void)a, (void)b, (void)c, (void)record, (void)level;
   return 1;
 }
+#endif
