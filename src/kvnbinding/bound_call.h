@@ -55,7 +55,8 @@ Result callBound(Call call, Arguments... arguments) {
   const std::array<std::uint32_t, sizeof...(Arguments)> slots{stackSlot(arguments)...};
   const std::uint32_t result = callRestoringStack(boundAddress(call), slots.data(), slots.size());
   if constexpr (!std::is_void_v<Result>) {
-    static_assert(std::is_integral_v<Result> && sizeof(Result) == sizeof(std::uint32_t));
+    // What a call leaves in EAX: every call returns 32 bits or nothing.
+    static_assert(std::is_same_v<Result, std::int32_t> || std::is_same_v<Result, std::uint32_t>);
     return static_cast<Result>(result);
   }
 #else

@@ -40,10 +40,9 @@ kvn_call_restoring_stack:
     ret
 )");
 
-extern "C" std::uint32_t kvnCallRestoringStack(kvn::binding::ExportAddress function,
-                                               const std::uint32_t* arguments, std::uint32_t count,
-                                               std::uint32_t* bytesPopped)
-    __asm__("kvn_call_restoring_stack");
+extern "C" std::uint32_t kvnCallRestoringStack(
+    kvn::binding::ExportAddress function, const std::uint32_t* arguments, std::uint32_t count,
+    std::uint32_t* bytesPopped) __asm__("kvn_call_restoring_stack");
 
 namespace kvn::binding {
 namespace {
@@ -55,8 +54,8 @@ CalleeConvention seen = CalleeConvention::NotSeen;
 std::uint32_t callRestoringStack(ExportAddress function, const std::uint32_t* arguments,
                                  std::size_t count) {
   std::uint32_t bytesPopped = 0;
-  const std::uint32_t result = kvnCallRestoringStack(
-      function, arguments, static_cast<std::uint32_t>(count), &bytesPopped);
+  const std::uint32_t result =
+      kvnCallRestoringStack(function, arguments, static_cast<std::uint32_t>(count), &bytesPopped);
   // A call without arguments pops nothing in either convention; a callee
   // that pops some other amount is broken, and shows nothing either.
   if (seen == CalleeConvention::NotSeen && count > 0) {

@@ -5,7 +5,7 @@
 namespace kvn {
 
 inline constexpr int kExitSuccess = 0;
-inline constexpr int kExitNoConnection = 1;  // also a refused server release
+inline constexpr int kExitNoConnection = 1;     // also a refused server release
 inline constexpr int kExitNoClientLibrary = 1;  // the library, or one of its calls, not found
 inline constexpr int kExitNoServerInfo = 2;
 inline constexpr int kExitInvalidUser = 3;

@@ -106,11 +106,11 @@ std::string readHeaderLine(std::string_view line, E2eCase& testCase, bool& statu
         {"lacking-call", ClientLibrary::LackingCall},
         {"other-architecture", ClientLibrary::OtherArchitecture},
     }};
-    const auto* found = words.size() == 1 ? std::find_if(kLibraries.begin(), kLibraries.end(),
-                                                         [&words](const auto& library) {
-                                                           return library.first == words.front();
-                                                         })
-                                          : kLibraries.end();
+    const auto* found =
+        words.size() == 1
+            ? std::find_if(kLibraries.begin(), kLibraries.end(),
+                           [&words](const auto& library) { return library.first == words.front(); })
+            : kLibraries.end();
     if (found == kLibraries.end()) {
       return "library takes one word: none, lacking-call or other-architecture";
     }

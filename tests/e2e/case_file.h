@@ -27,8 +27,8 @@ struct E2eCase {
   std::vector<std::string> pauses;  // milliseconds of each requested pause, in order
   std::vector<std::string> masks;   // see maskOutput
   ClientLibrary library = ClientLibrary::Standin;
-  bool fromFirstLine = false;       // compare from the expected first line on (see
-                                    // outputFromFirstLineOf), not the whole output
+  bool fromFirstLine = false;  // compare from the expected first line on (see
+                               // outputFromFirstLineOf), not the whole output
   // Under the Windows C runtime only (the suite under Wine): settings over the
   // environment, and whole expected lines replaced by what that runtime writes.
   std::vector<std::pair<std::string, std::string>> windowsEnvironment;

@@ -18,6 +18,7 @@ const fs::path kProgram = KVN_E2E_PROGRAM;
 // The libraries a case can put beside the program instead of the stand-in.
 const fs::path kLackingCallLibrary = KVN_E2E_LACKING_CALL_LIBRARY;
 const fs::path kOtherArchitectureLibrary = KVN_E2E_OTHER_ARCHITECTURE_LIBRARY;
+// NOLINTNEXTLINE(readability-redundant-string-init): empty where the library was built
 constexpr std::string_view kNoOtherArchitectureReason = KVN_E2E_NO_OTHER_ARCHITECTURE_REASON;
 #if defined(KVN_E2E_WINE)
 // The Windows program is started by Wine. Its stand-in for Sleep is linked in
@@ -98,9 +99,9 @@ bool wineFailedToStart(const ProgramOutcome& outcome, const fs::path& callTrace)
 // their own; returns the copy's path, or empty with problem set.
 fs::path programBeside(ClientLibrary library, const fs::path& folder, std::string& problem) {
   fs::create_directory(folder);
-  const fs::path program = folder / kProgram.filename();
+  fs::path program = folder / kProgram.filename();
   fs::copy_file(kProgram, program);
-  const fs::path& source = library == ClientLibrary::LackingCall ? kLackingCallLibrary
+  const fs::path& source = library == ClientLibrary::LackingCall         ? kLackingCallLibrary
                            : library == ClientLibrary::OtherArchitecture ? kOtherArchitectureLibrary
                                                                          : fs::path();
   if (library != ClientLibrary::None) {
