@@ -1,5 +1,6 @@
 #include "kvnshow/json_fax_object.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -20,6 +21,18 @@ constexpr std::array<bool, 256> plainInString() {
 }
 
 constexpr std::array<bool, 256> kPlainInString = plainInString();
+
+// Of those, the ASCII ones: a record text of these alone is the same bytes in
+// UTF-8 and needs no escape.
+constexpr std::array<bool, 256> plainAsciiInString() {
+  std::array<bool, 256> plain = plainInString();
+  for (std::size_t byte = 0x80; byte < plain.size(); ++byte) {
+    plain[byte] = false;
+  }
+  return plain;
+}
+
+constexpr std::array<bool, 256> kPlainAsciiInString = plainAsciiInString();
 
 bool isPlain(char c) {
   return kPlainInString[static_cast<unsigned char>(c)];
@@ -77,8 +90,18 @@ class JsonObjectVisitor {
  public:
   JsonObjectVisitor(ReportText& report, Utf8FromAnsi& utf8) : report_(report), utf8_(utf8) {}
 
+  // Most record texts are plain ASCII: one pass finds that, and they go out
+  // whole, without the conversion and the escape pass.
   void text(std::string_view name, std::string_view ansi) {
     key(name);
+    if (std::all_of(ansi.begin(), ansi.end(), [](char c) {
+          return kPlainAsciiInString[static_cast<unsigned char>(c)];
+        })) {
+      report_.add('"');
+      report_.add(ansi);
+      report_.add('"');
+      return;
+    }
     addJsonString(report_, utf8_.convert(ansi));
   }
   void number(std::string_view name, std::int64_t value) {
