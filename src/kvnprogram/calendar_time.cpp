@@ -22,12 +22,52 @@ bool toCalendar(std::time_t seconds, TimeZoneKind zone, std::tm& calendar) {
 #endif
 }
 
+bool inTimeRange(std::int64_t seconds) {
+  return seconds >= std::numeric_limits<std::time_t>::min() &&
+         seconds <= std::numeric_limits<std::time_t>::max();
+}
+
+// Writes value as exactly two decimal digits.
+char* twoDigits(char* out, int value) {
+  out[0] = static_cast<char>('0' + value / 10);
+  out[1] = static_cast<char>('0' + value % 10);
+  return out + 2;
+}
+
 }  // namespace
+
+std::size_t formatRfc3339Utc(std::int64_t seconds, CalendarText& text) {
+  std::tm calendar{};
+  if (!inTimeRange(seconds) || !toCalendar(static_cast<std::time_t>(seconds), TimeZoneKind::Utc,
+                                           calendar)) {
+    return 0;
+  }
+  const int year = calendar.tm_year + 1900;
+  if (year < 1000 || year > 9999) {
+    // Years of other widths: as strftime writes them.
+    return formatCalendarTime(seconds, TimeZoneKind::Utc, "%Y-%m-%dT%H:%M:%SZ", text);
+  }
+  char* out = text.data();
+  out = twoDigits(out, year / 100);
+  out = twoDigits(out, year % 100);
+  *out++ = '-';
+  out = twoDigits(out, calendar.tm_mon + 1);
+  *out++ = '-';
+  out = twoDigits(out, calendar.tm_mday);
+  *out++ = 'T';
+  out = twoDigits(out, calendar.tm_hour);
+  *out++ = ':';
+  out = twoDigits(out, calendar.tm_min);
+  *out++ = ':';
+  out = twoDigits(out, calendar.tm_sec);
+  *out++ = 'Z';
+  *out = '\0';
+  return static_cast<std::size_t>(out - text.data());
+}
 
 std::size_t formatCalendarTime(std::int64_t seconds, TimeZoneKind zone, const char* format,
                                CalendarText& text) {
-  if (seconds < std::numeric_limits<std::time_t>::min() ||
-      seconds > std::numeric_limits<std::time_t>::max()) {
+  if (!inTimeRange(seconds)) {
     return 0;
   }
   std::tm calendar{};
