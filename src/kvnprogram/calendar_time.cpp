@@ -1,5 +1,6 @@
 #include "kvnprogram/calendar_time.h"
 
+#include <chrono>
 #include <limits>
 
 // A fax's time plus the server's offset may pass 2038; a 32-bit time_t (as
@@ -34,12 +35,31 @@ char* twoDigits(char* out, int value) {
   return out + 2;
 }
 
+// From 1970 to the end of 2999 every platform's conversion to UTC succeeds,
+// and the calendar's own arithmetic gives the same without its locks.
+constexpr std::int64_t kYear3000 = 32503680000;
+
+void toUtcCalendar(std::int64_t seconds, std::tm& calendar) {
+  constexpr std::int64_t kDay = 86400;
+  const std::chrono::year_month_day date{
+      std::chrono::sys_days{std::chrono::days{seconds / kDay}}};
+  const auto second = static_cast<int>(seconds % kDay);
+  calendar.tm_year = static_cast<int>(date.year()) - 1900;
+  calendar.tm_mon = static_cast<int>(static_cast<unsigned>(date.month())) - 1;
+  calendar.tm_mday = static_cast<int>(static_cast<unsigned>(date.day()));
+  calendar.tm_hour = second / 3600;
+  calendar.tm_min = second / 60 % 60;
+  calendar.tm_sec = second % 60;
+}
+
 }  // namespace
 
 std::size_t formatRfc3339Utc(std::int64_t seconds, CalendarText& text) {
   std::tm calendar{};
-  if (!inTimeRange(seconds) || !toCalendar(static_cast<std::time_t>(seconds), TimeZoneKind::Utc,
-                                           calendar)) {
+  if (seconds >= 0 && seconds < kYear3000) {
+    toUtcCalendar(seconds, calendar);
+  } else if (!inTimeRange(seconds) ||
+             !toCalendar(static_cast<std::time_t>(seconds), TimeZoneKind::Utc, calendar)) {
     return 0;
   }
   const int year = calendar.tm_year + 1900;

@@ -55,10 +55,12 @@ TEST(FormatCalendarTime, GivesTheTextOrLeavesTheTargetAlone) {
 TEST(FormatRfc3339Utc, WritesWhatStrftimeWrites) {
   constexpr std::int64_t kStep = 86400 * 37 + 3600 * 5 + 60 * 7 + 11;
   constexpr std::int64_t kFarPast = -62135596800 - 86400 * 400;  // before year 1
-  for (std::int64_t start : {std::int64_t{-4294967296}, std::int64_t{0}, kFarPast}) {
+  constexpr std::int64_t kBeforeYear3000 = 32503680000 - kStep * 1500;
+  for (std::int64_t start :
+       {std::int64_t{-4294967296}, std::int64_t{0}, kBeforeYear3000, kFarPast}) {
     for (std::int64_t seconds = start; seconds < start + kStep * 3000; seconds += kStep) {
-      for (std::int64_t carry : {std::int64_t{-1}, std::int64_t{0}}) {
-        const std::int64_t at = seconds - (seconds % 86400) + carry;
+      const std::int64_t midnight = seconds - (seconds % 86400);
+      for (std::int64_t at : {seconds, midnight - 1, midnight}) {
         CalendarText expected{};
         const std::size_t expectedLength =
             formatCalendarTime(at, TimeZoneKind::Utc, "%Y-%m-%dT%H:%M:%SZ", expected);
