@@ -41,8 +41,7 @@ constexpr std::int64_t kYear3000 = 32503680000;
 
 void toUtcCalendar(std::int64_t seconds, std::tm& calendar) {
   constexpr std::int64_t kDay = 86400;
-  const std::chrono::year_month_day date{
-      std::chrono::sys_days{std::chrono::days{seconds / kDay}}};
+  const std::chrono::year_month_day date{std::chrono::sys_days{std::chrono::days{seconds / kDay}}};
   const auto second = static_cast<int>(seconds % kDay);
   calendar.tm_year = static_cast<int>(date.year()) - 1900;
   calendar.tm_mon = static_cast<int>(static_cast<unsigned>(date.month())) - 1;

@@ -54,7 +54,7 @@ TEST(FormatCalendarTime, GivesTheTextOrLeavesTheTargetAlone) {
 // plus the server's offset and beyond, on both sides of every field's carry.
 TEST(FormatRfc3339Utc, WritesWhatStrftimeWrites) {
   constexpr std::int64_t kStep = 86400 * 37 + 3600 * 5 + 60 * 7 + 11;
-  constexpr std::int64_t kFarPast = -62135596800 - 86400 * 400;  // before year 1
+  constexpr std::int64_t kFarPast = -62135596800 - std::int64_t{86400} * 400;  // before year 1
   constexpr std::int64_t kBeforeYear3000 = 32503680000 - kStep * 1500;
   for (std::int64_t start :
        {std::int64_t{-4294967296}, std::int64_t{0}, kBeforeYear3000, kFarPast}) {

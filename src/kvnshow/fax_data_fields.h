@@ -126,8 +126,7 @@ void visitFaxDataFields(Visitor& visitor, const FaxDataSource& source) {
   // RFC 3339 in UTC, whatever -z says.
   CalendarText time{};
   const std::size_t timeLength =
-      entry == nullptr ? 0
-                       : formatRfc3339Utc(faxUtcSeconds(entry->time(), source.tzOffset), time);
+      entry == nullptr ? 0 : formatRfc3339Utc(faxUtcSeconds(entry->time(), source.tzOffset), time);
   if (timeLength == 0) {
     visitor.none("time");
   } else {

@@ -37,6 +37,11 @@ constexpr std::array<bool, 256> plainAsciiInString() {
 
 constexpr std::array<bool, 256> kPlainAsciiInString = plainAsciiInString();
 
+bool isPlainAsciiString(std::string_view ansi) {
+  return std::all_of(ansi.begin(), ansi.end(),
+                     [](char c) { return kPlainAsciiInString[static_cast<unsigned char>(c)]; });
+}
+
 bool isPlain(char c) {
   return kPlainInString[static_cast<unsigned char>(c)];
 }
@@ -138,9 +143,7 @@ class JsonObjectVisitor {
   // whole, without the conversion and the escape pass.
   void text(std::string_view name, std::string_view ansi) {
     key(name);
-    if (std::all_of(ansi.begin(), ansi.end(), [](char c) {
-          return kPlainAsciiInString[static_cast<unsigned char>(c)];
-        })) {
+    if (isPlainAsciiString(ansi)) {
       report_.add('"');
       report_.add(ansi);
       report_.add('"');

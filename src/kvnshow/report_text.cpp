@@ -34,8 +34,8 @@ void ReportText::addDecimal(std::int64_t value, std::size_t width) {
       writeOut();
     }
     char* const start = buffer_.data() + used_;
-    used_ += static_cast<std::size_t>(std::to_chars(start, start + kLongestDecimal, value).ptr -
-                                      start);
+    used_ +=
+        static_cast<std::size_t>(std::to_chars(start, start + kLongestDecimal, value).ptr - start);
     return;
   }
   std::array<char, kLongestDecimal> digits{};
