@@ -50,5 +50,31 @@ TEST(FormatCalendarTime, GivesTheTextOrLeavesTheTargetAlone) {
   }
 }
 
+// The fast RFC 3339 form against strftime's, over the range of a fax's time
+// plus the server's offset and beyond, on both sides of every field's carry.
+TEST(FormatRfc3339Utc, WritesWhatStrftimeWrites) {
+  constexpr std::int64_t kStep = 86400 * 37 + 3600 * 5 + 60 * 7 + 11;
+  constexpr std::int64_t kFarPast = -62135596800 - std::int64_t{86400} * 400;  // before year 1
+  constexpr std::int64_t kBeforeYear3000 = 32503680000 - kStep * 1500;
+  for (std::int64_t start :
+       {std::int64_t{-4294967296}, std::int64_t{0}, kBeforeYear3000, kFarPast}) {
+    for (std::int64_t seconds = start; seconds < start + kStep * 3000; seconds += kStep) {
+      const std::int64_t midnight = seconds - (seconds % 86400);
+      for (std::int64_t at : {seconds, midnight - 1, midnight}) {
+        CalendarText expected{};
+        const std::size_t expectedLength =
+            formatCalendarTime(at, TimeZoneKind::Utc, "%Y-%m-%dT%H:%M:%SZ", expected);
+        CalendarText text{};
+        ASSERT_EQ(formatRfc3339Utc(at, text), expectedLength) << at;
+        EXPECT_STREQ(text.data(), expected.data()) << at;
+      }
+    }
+  }
+  CalendarText text{};
+  text[0] = '!';
+  EXPECT_EQ(formatRfc3339Utc(kBeyondAnyCalendar, text), 0U);
+  EXPECT_STREQ(text.data(), "!");
+}
+
 }  // namespace
 }  // namespace kvn

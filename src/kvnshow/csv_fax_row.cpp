@@ -1,11 +1,32 @@
 #include "kvnshow/csv_fax_row.h"
 
+#include <algorithm>
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
 namespace kvn {
 
 namespace {
+
+// ASCII bytes that a field takes as they are: all but the comma, the quote,
+// CR and LF. A record text of these alone is the same bytes in UTF-8 and
+// needs no quotes.
+constexpr std::array<bool, 256> plainAsciiInField() {
+  std::array<bool, 256> plain{};
+  for (std::size_t byte = 0; byte < 0x80; ++byte) {
+    plain[byte] = byte != ',' && byte != '"' && byte != '\r' && byte != '\n';
+  }
+  return plain;
+}
+
+constexpr std::array<bool, 256> kPlainAsciiInField = plainAsciiInField();
+
+bool isPlainAsciiField(std::string_view ansi) {
+  return std::all_of(ansi.begin(), ansi.end(),
+                     [](char c) { return kPlainAsciiInField[static_cast<unsigned char>(c)]; });
+}
 
 void addCsvText(ReportText& report, std::string_view utf8) {
   if (utf8.find_first_of(",\"\r\n") == std::string_view::npos) {
@@ -30,6 +51,11 @@ class CsvRowVisitor {
 
   void text(std::string_view name, std::string_view ansi) {
     separate(name);
+    // Most record texts: one pass, and out whole.
+    if (isPlainAsciiField(ansi)) {
+      report_.add(ansi);
+      return;
+    }
     addCsvText(report_, utf8_->convert(ansi));
   }
   void number(std::string_view name, std::int64_t value) {

@@ -126,9 +126,7 @@ void visitFaxDataFields(Visitor& visitor, const FaxDataSource& source) {
   // RFC 3339 in UTC, whatever -z says.
   CalendarText time{};
   const std::size_t timeLength =
-      entry == nullptr ? 0
-                       : formatCalendarTime(faxUtcSeconds(entry->time(), source.tzOffset),
-                                            TimeZoneKind::Utc, "%Y-%m-%dT%H:%M:%SZ", time);
+      entry == nullptr ? 0 : formatRfc3339Utc(faxUtcSeconds(entry->time(), source.tzOffset), time);
   if (timeLength == 0) {
     visitor.none("time");
   } else {

@@ -1,9 +1,13 @@
 #include "kvnshow/json_fax_object.h"
 
+#include <algorithm>
 #include <array>
+#include <cassert>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace kvn {
 
@@ -20,6 +24,23 @@ constexpr std::array<bool, 256> plainInString() {
 }
 
 constexpr std::array<bool, 256> kPlainInString = plainInString();
+
+// Of those, the ASCII ones: a record text of these alone is the same bytes in
+// UTF-8 and needs no escape.
+constexpr std::array<bool, 256> plainAsciiInString() {
+  std::array<bool, 256> plain = plainInString();
+  for (std::size_t byte = 0x80; byte < plain.size(); ++byte) {
+    plain[byte] = false;
+  }
+  return plain;
+}
+
+constexpr std::array<bool, 256> kPlainAsciiInString = plainAsciiInString();
+
+bool isPlainAsciiString(std::string_view ansi) {
+  return std::all_of(ansi.begin(), ansi.end(),
+                     [](char c) { return kPlainAsciiInString[static_cast<unsigned char>(c)]; });
+}
 
 bool isPlain(char c) {
   return kPlainInString[static_cast<unsigned char>(c)];
@@ -73,12 +94,61 @@ void addJsonString(ReportText& report, std::string_view utf8) {
   report.add('"');
 }
 
+// Each field's key as it goes out, the brace or the comma before it
+// included: '{"uniqueId":', then ',"faxHandle":' and so on, in the order of
+// the walk, which is the same for every fax. Built once from the walk's own
+// names, so that a fax adds each key with one copy.
+class JsonKeys {
+ public:
+  JsonKeys() {
+    FaxDataSource names;
+    names.withDetails = true;
+    visitFaxDataFields(*this, names);
+  }
+
+  std::string_view operator[](std::size_t field) const {
+    const std::size_t start = field == 0 ? 0 : ends_[field - 1];
+    return std::string_view(text_).substr(start, ends_[field] - start);
+  }
+
+  // The walk without values takes each field as none; the others are there
+  // for the walk's other branches.
+  void text(std::string_view name, std::string_view /*ansi*/) { none(name); }
+  void number(std::string_view name, std::int64_t /*value*/) { none(name); }
+  void boolean(std::string_view name, bool /*value*/) { none(name); }
+  void word(std::string_view name, std::string_view /*ascii*/) { none(name); }
+  void none(std::string_view name) {
+    text_ += ends_.empty() ? "{\"" : ",\"";
+    text_ += name;
+    text_ += "\":";
+    ends_.push_back(text_.size());
+  }
+
+ private:
+  std::string text_;
+  std::vector<std::size_t> ends_;
+};
+
+const JsonKeys& jsonKeys() {
+  static const JsonKeys keys;
+  return keys;
+}
+
 class JsonObjectVisitor {
  public:
-  JsonObjectVisitor(ReportText& report, Utf8FromAnsi& utf8) : report_(report), utf8_(utf8) {}
+  JsonObjectVisitor(ReportText& report, Utf8FromAnsi& utf8)
+      : report_(report), utf8_(utf8), keys_(jsonKeys()) {}
 
+  // Most record texts are plain ASCII: one pass finds that, and they go out
+  // whole, without the conversion and the escape pass.
   void text(std::string_view name, std::string_view ansi) {
     key(name);
+    if (isPlainAsciiString(ansi)) {
+      report_.add('"');
+      report_.add(ansi);
+      report_.add('"');
+      return;
+    }
     addJsonString(report_, utf8_.convert(ansi));
   }
   void number(std::string_view name, std::int64_t value) {
@@ -100,19 +170,19 @@ class JsonObjectVisitor {
     key(name);
     report_.add("null");
   }
-  void close() { report_.add(first_ ? std::string_view("{}") : std::string_view("}")); }
+  void close() { report_.add(field_ == 0 ? std::string_view("{}") : std::string_view("}")); }
 
  private:
-  void key(std::string_view name) {
-    report_.add(first_ ? std::string_view("{\"") : std::string_view(",\""));
-    first_ = false;
-    report_.add(name);
-    report_.add("\":");
+  void key([[maybe_unused]] std::string_view name) {
+    const std::string_view key = keys_[field_++];
+    assert(key.substr(2, name.size()) == name);
+    report_.add(key);
   }
 
   ReportText& report_;
   Utf8FromAnsi& utf8_;
-  bool first_ = true;
+  const JsonKeys& keys_;
+  std::size_t field_ = 0;
 };
 
 }  // namespace

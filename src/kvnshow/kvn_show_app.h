@@ -3,9 +3,11 @@
 #ifndef KVNSHOW_KVN_SHOW_APP_H
 #define KVNSHOW_KVN_SHOW_APP_H
 
+#include <array>
 #include <cstdint>
 #include <cstdio>
 
+#include "kvnapi/kvnrecords.h"
 #include "kvnprogram/kvn_program.h"
 #include "kvnshow/listing_options.h"
 
@@ -48,6 +50,11 @@ class KvnShowApp : public KvnProgram {
   // report style loads them; false, with the same message on out, when they
   // cannot be loaded (the fax is still added, marked so).
   bool reportFaxData(const void* entry, std::int32_t reportMode, FaxDataDocument& document);
+  // Loads the fax's extended record into record, zero-filled first: a field
+  // the library leaves alone reads 0. False, with the message on out,
+  // flushed, when it cannot be loaded.
+  bool loadFaxDetails(const FaxListEntryView& entry,
+                      std::array<unsigned char, extended_fax::kSize>& record);
 };
 
 }  // namespace kvn

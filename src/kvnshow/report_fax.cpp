@@ -5,8 +5,6 @@
 #include <array>
 #include <string_view>
 
-#include "kvnapi/kvnapi.h"
-#include "kvnapi/kvnconstants.h"
 #include "kvnapi/kvnrecords.h"
 #include "kvnprogram/output_failure.h"
 #include "kvnshow/fax_date_text.h"
@@ -26,23 +24,11 @@ bool KvnShowApp::reportFax(const void* entryBytes, std::int64_t ordinal, std::in
   const std::string_view dateText(date.data());
   ReportText report(out);
 
-  // Loaded only for the styles that show it, into a buffer zero-filled before
-  // each load: a field the library leaves alone reads 0.
+  // Loaded only for the styles that show it.
   std::array<unsigned char, extended_fax::kSize> record;
   const ExtendedFaxView details(record.data());
-  if (reportMode != kReportBrief) {
-    record.fill(0);
-    if (KvnLoadFax3(serverHandle, entry.faxHandle(), KvnLoadFaxA, KvnLoadFaxB, KvnLoadFaxC,
-                    record.data(), KvnLoadFaxLevel) != 0) {
-      report.add("Can't retrieve extended fax info: ");
-      report.add(entry.uniqueId());
-      report.add(" (");
-      report.addHex8(entry.faxHandle());
-      report.add(")\n");
-      report.writeOut();
-      flushOutput(out);
-      return false;
-    }
+  if (reportMode != kReportBrief && !loadFaxDetails(entry, record)) {
+    return false;
   }
 
   addReportFrame(report, ordinal, reportMode);

@@ -1,6 +1,8 @@
 #include "kvnshow/standard_output.h"
 
+#include <array>
 #include <cerrno>
+#include <cstddef>
 #include <cstdio>
 #include <cstring>
 
@@ -35,6 +37,12 @@ std::FILE* consoleFor(ListingFormat format) {
   if (format == ListingFormat::Text) {
     return stdout;
   }
+  // Room for the longest fax of the data formats, every byte of both records
+  // escaped six bytes long, so that each fax still leaves in one write
+  // however many pieces it is handed over in. The size is given with the
+  // buffer: some C libraries take it only then.
+  static std::array<char, std::size_t{64} * 1024> dataBuffer;
+  std::setvbuf(stdout, dataBuffer.data(), _IOFBF, dataBuffer.size());
   std::setvbuf(stderr, nullptr, _IOFBF, BUFSIZ);
 #ifdef _WIN32
   (void)_setmode(_fileno(stdout), _O_BINARY);
