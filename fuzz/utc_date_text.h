@@ -28,7 +28,8 @@ inline std::string utcDateText(std::int64_t seconds) {
   const std::int64_t day = dayOfYear - (153 * monthFromMarch + 2) / 5 + 1;
   const std::int64_t month = monthFromMarch < 10 ? monthFromMarch + 3 : monthFromMarch - 9;
   const std::int64_t year = yearOfEra + era * 400 + (month <= 2 ? 1 : 0);
-  std::array<char, 32> text{};
+  // Room for six numbers of any size, so that the text is never cut.
+  std::array<char, 128> text{};
   std::snprintf(text.data(), text.size(), "%04lld-%02lld-%02lld %02lld:%02lld:%02lld",
                 static_cast<long long>(year), static_cast<long long>(month),
                 static_cast<long long>(day), static_cast<long long>(rest / 3600),
