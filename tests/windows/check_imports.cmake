@@ -3,13 +3,12 @@
 # pei-x86-64, a PE32+ file); kvnshow.exe and kvnshow_fake_sleep.exe import
 # nothing from KVWIN32.dll, which they load at run time, so that Windows
 # starts them whatever library a site has, or none; kvnshow.exe imports Sleep
-# from KERNEL32.dll, the test copy does not. PROGRAMS, when given, limits the
-# check to those programs. LIBRARY, when given, names the stand-in library in
-# BUILD_DIR, which must export exactly the names listed in the
-# module-definition file DEFINITIONS, plain (without the @N of a 32-bit
-# __stdcall name). Every import of kvnshow.exe, and every
-# import of that library, must be in the table OLDEST_WINDOWS (lines "<DLL>
-# <function> <builds>") for the build ARCHITECTURE (x86 or x64): what the
+# from KERNEL32.dll, the test copy does not. LIBRARY, when given, names the
+# stand-in library in BUILD_DIR, which must export exactly the names listed
+# in the module-definition file DEFINITIONS, plain (without the @N of a
+# 32-bit __stdcall name). Every import of kvnshow.exe, and every import of
+# that library, must be in the table OLDEST_WINDOWS (lines "<DLL> <function>
+# <builds>") for the build ARCHITECTURE (x86 or x64): what the
 # oldest Windows the program starts on has.
 
 cmake_minimum_required(VERSION 3.25)
@@ -92,10 +91,7 @@ if(count EQUAL 0)
   message(FATAL_ERROR "${OLDEST_WINDOWS} lists nothing for ${ARCHITECTURE}")
 endif()
 
-if(NOT PROGRAMS)
-  set(PROGRAMS kvnshow.exe kvnshow_fake_sleep.exe)
-endif()
-foreach(program IN LISTS PROGRAMS)
+foreach(program IN ITEMS kvnshow.exe kvnshow_fake_sleep.exe)
   imports_of(${BUILD_DIR}/${program} imports)
   if(program STREQUAL "kvnshow.exe")
     check_oldest_windows(${program} "${imports}")
