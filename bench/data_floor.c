@@ -409,20 +409,20 @@ static int addFax(KvnServerHandle server, const unsigned char* e, int64_t ordina
   }
   wordField("faxHandle", handle, 8);
   numberField("flags", flags);
-  booleanField("received", flags & 0x10);
-  booleanField("viewed", flags & 0x4);
-  booleanField("printed", flags & 0x2000);
-  booleanField("forwarded", flags & 0x200);
-  booleanField("approved", flags & 0x1000000);
-  booleanField("held", flags & 0x2);
-  booleanField("user1", flags & 0x4000000);
-  booleanField("user2", flags & 0x8000000);
-  booleanField("deleted", flags & 0x8);
+  booleanField("received", (flags & 0x10) != 0);
+  booleanField("viewed", (flags & 0x4) != 0);
+  booleanField("printed", (flags & 0x2000) != 0);
+  booleanField("forwarded", (flags & 0x200) != 0);
+  booleanField("approved", (flags & 0x1000000) != 0);
+  booleanField("held", (flags & 0x2) != 0);
+  booleanField("user1", (flags & 0x4000000) != 0);
+  booleanField("user2", (flags & 0x8000000) != 0);
+  booleanField("deleted", (flags & 0x8) != 0);
   timeField((int64_t)s32(e, 8) + tzOffset);
   numberField("pages", s16(e, 104));
   numberField("errorCode", u16(e, 108));
-  booleanField("fine", u16(e, 114) & 1);
-  booleanField("cover", u16(e, 116) & 1);
+  booleanField("fine", (u16(e, 114) & 1) != 0);
+  booleanField("cover", (u16(e, 116) & 1) != 0);
   numberField("folder", u16(e, 188));
   textField("faxUserId", text(e, 194, 22));
   if (withDetails) {

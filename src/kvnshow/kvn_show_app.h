@@ -53,7 +53,7 @@ class KvnShowApp : public KvnProgram {
   // Completes the document, if one was begun, writes the totals and releases
   // the list.
   void endListing(KvnListHandle list, std::optional<FaxDataDocument>& document,
-                  const FaxTotals& totals, std::int32_t directionFilter);
+                  const FaxTotals& totals, std::int32_t directionFilter) const;
   // Prints one selected fax in the report style; false, with a message
   // instead, when the fax's details cannot be loaded.
   bool reportFax(const void* entry, std::int64_t ordinal, std::int32_t reportMode);

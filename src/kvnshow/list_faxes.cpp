@@ -94,7 +94,7 @@ void KvnShowApp::walkFaxList(KvnListHandle list, std::int32_t directionFilter,
 }
 
 void KvnShowApp::endListing(KvnListHandle list, std::optional<FaxDataDocument>& document,
-                            const FaxTotals& totals, std::int32_t directionFilter) {
+                            const FaxTotals& totals, std::int32_t directionFilter) const {
   if (document) {
     document->end();
   }

@@ -43,7 +43,7 @@ int main(int argc, char** argv) {
   try {
     // Before anything reads the library's version: without the library, or
     // one of its calls, the run ends here, saying which.
-    if (const std::string missing = kvn::bindClientLibrary(); !missing.empty()) {
+    if (const std::string& missing = kvn::bindClientLibrary(); !missing.empty()) {
       std::fprintf(console, "%s\n", missing.c_str());
       return kvn::finishStandardOutput(kvn::kExitNoClientLibrary, console);
     }
