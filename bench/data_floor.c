@@ -25,41 +25,18 @@
 
 enum {
   /* Every byte of both records escaped six bytes long, and the keys. */
-  kFaxRoom = 6 * (kEntrySize + kFaxRecordSize) + 2048
+  kReportRoom = 6 * (kEntrySize + kFaxRecordSize) + 2048
 };
+#include "floor_report.h"
 
 static int json;
 
-/* The fax being built. */
-static char fax[kFaxRoom];
-static size_t used;
+/* Fields of the fax being built so far. */
 static int fields;
 
-static void put(const char* bytes, size_t length) {
-  memcpy(fax + used, bytes, length);
-  used += length;
-}
-static void putLiteral(const char* s) {
-  put(s, strlen(s));
-}
-static void putDecimal(int64_t value) {
-  char digits[24];
-  int count = 0;
-  uint64_t magnitude = value < 0 ? 0 - (uint64_t)value : (uint64_t)value;
-  do {
-    digits[count++] = (char)('0' + magnitude % 10);
-    magnitude /= 10;
-  } while (magnitude > 0);
-  if (value < 0) {
-    digits[count++] = '-';
-  }
-  while (count > 0) {
-    fax[used++] = digits[--count];
-  }
-}
 static void putTwoDigits(int value) {
-  fax[used++] = (char)('0' + value / 10);
-  fax[used++] = (char)('0' + value % 10);
+  report[used++] = (char)('0' + value / 10);
+  report[used++] = (char)('0' + value % 10);
 }
 
 /* Windows-1252 from 0x80 to 0x9F; its undefined bytes are the C1 controls. */
@@ -70,18 +47,18 @@ static const uint16_t kCp1252[32] = {
 
 static void putHexEscape(unsigned code) {
   putLiteral("\\u00");
-  fax[used++] = "0123456789abcdef"[code >> 4];
-  fax[used++] = "0123456789abcdef"[code & 0xFU];
+  report[used++] = "0123456789abcdef"[code >> 4];
+  report[used++] = "0123456789abcdef"[code & 0xFU];
 }
 
 static void putUtf8(unsigned code) {
   if (code < 0x800) {
-    fax[used++] = (char)(0xC0 | (code >> 6));
+    report[used++] = (char)(0xC0 | (code >> 6));
   } else {
-    fax[used++] = (char)(0xE0 | (code >> 12));
-    fax[used++] = (char)(0x80 | ((code >> 6) & 0x3F));
+    report[used++] = (char)(0xE0 | (code >> 12));
+    report[used++] = (char)(0x80 | ((code >> 6) & 0x3F));
   }
-  fax[used++] = (char)(0x80 | (code & 0x3F));
+  report[used++] = (char)(0x80 | (code & 0x3F));
 }
 
 /* The key, or the comma, before a field. */
@@ -91,31 +68,31 @@ static void field(const char* name) {
     putLiteral(name);
     put("\":", 2);
   } else if (fields > 0) {
-    fax[used++] = ',';
+    report[used++] = ',';
   }
   ++fields;
 }
 
 static void putJsonText(struct Text t) {
-  fax[used++] = '"';
+  report[used++] = '"';
   for (size_t i = 0; i < t.length; ++i) {
     unsigned byte = (unsigned char)t.bytes[i];
     unsigned code = byte >= 0x80 && byte < 0xA0 ? kCp1252[byte - 0x80] : byte;
     if (code >= 0x20 && code < 0x7F && code != '"' && code != '\\') {
-      fax[used++] = (char)code;
+      report[used++] = (char)code;
     } else if (code == '"' || code == '\\') {
-      fax[used++] = '\\';
-      fax[used++] = (char)code;
+      report[used++] = '\\';
+      report[used++] = (char)code;
     } else if (code == '\b' || code == '\f' || code == '\n' || code == '\r' || code == '\t') {
-      fax[used++] = '\\';
-      fax[used++] = "btnvfr"[code - '\b'];
+      report[used++] = '\\';
+      report[used++] = "btnvfr"[code - '\b'];
     } else if (code < 0xA0) {
       putHexEscape(code);
     } else {
       putUtf8(code);
     }
   }
-  fax[used++] = '"';
+  report[used++] = '"';
 }
 
 static void putCsvText(struct Text t) {
@@ -125,21 +102,21 @@ static void putCsvText(struct Text t) {
     quoted = c == ',' || c == '"' || c == '\r' || c == '\n';
   }
   if (quoted) {
-    fax[used++] = '"';
+    report[used++] = '"';
   }
   for (size_t i = 0; i < t.length; ++i) {
     unsigned byte = (unsigned char)t.bytes[i];
     if (byte < 0x80) {
       if (byte == '"') {
-        fax[used++] = '"';
+        report[used++] = '"';
       }
-      fax[used++] = (char)byte;
+      report[used++] = (char)byte;
     } else {
       putUtf8(byte < 0xA0 ? kCp1252[byte - 0x80] : byte);
     }
   }
   if (quoted) {
-    fax[used++] = '"';
+    report[used++] = '"';
   }
 }
 
@@ -153,7 +130,7 @@ static void textField(const char* name, struct Text t) {
 }
 static void numberField(const char* name, int64_t value) {
   field(name);
-  putDecimal(value);
+  putDecimal(value, 0);
 }
 static void booleanField(const char* name, int value) {
   field(name);
@@ -169,11 +146,11 @@ static void wordField(const char* name, const char* word, size_t length) {
     return;
   }
   if (json) {
-    fax[used++] = '"';
+    report[used++] = '"';
   }
   put(word, length);
   if (json) {
-    fax[used++] = '"';
+    report[used++] = '"';
   }
 }
 static void nameField(const char* name, const char* word) {
@@ -196,43 +173,24 @@ static void timeField(int64_t seconds) {
   int year = (int)(yearOfEra + era * 400 + (month <= 2));
   field("time");
   if (json) {
-    fax[used++] = '"';
+    report[used++] = '"';
   }
   putTwoDigits(year / 100);
   putTwoDigits(year % 100);
-  fax[used++] = '-';
+  report[used++] = '-';
   putTwoDigits(month);
-  fax[used++] = '-';
+  report[used++] = '-';
   putTwoDigits(day);
-  fax[used++] = 'T';
+  report[used++] = 'T';
   putTwoDigits((int)(second / 3600));
-  fax[used++] = ':';
+  report[used++] = ':';
   putTwoDigits((int)(second / 60 % 60));
-  fax[used++] = ':';
+  report[used++] = ':';
   putTwoDigits((int)(second % 60));
-  fax[used++] = 'Z';
+  report[used++] = 'Z';
   if (json) {
-    fax[used++] = '"';
+    report[used++] = '"';
   }
-}
-
-static const char* statusName(unsigned status) {
-  static const char* const names[] = {
-      "Unborn",     "Needs FCS", "Needs conversion", "Needs to be sent", "In conversion",
-      "In send",    "Okay",      "Manual FCS",       "In schedule",      "Done error",
-      "Duplicate",  "Error",     "Attention",        "Needs attachment", "Held",
-      "In OCR",     "In print",  "Queued for print", "Queued for OCR",   "In validate",
-      "In approval"};
-  return status < 21 ? names[status] : NULL;
-}
-static const char* priorityName(unsigned priority) {
-  static const char* const names[] = {"Normal", "Low", "High"};
-  return priority < 3 ? names[priority] : NULL;
-}
-static const char* printJobTypeName(int type) {
-  static const char* const names[] = {"PCL-5", "PostScript", "PCL-5/alt", "PostScript/alt",
-                                      "ConversionList"};
-  return type >= 1 && type <= 5 ? names[type - 1] : NULL;
 }
 
 /* The extended record's fields, in order; null (empty) for a record not
@@ -328,7 +286,7 @@ static void putHeader(int withDetails) {
   if (withDetails) {
     putLiteral(",detailsLoaded");
     for (int i = 0; i < kDetailCount; ++i) {
-      fax[used++] = ',';
+      report[used++] = ',';
       putLiteral(kDetails[i].name);
     }
   }
@@ -359,11 +317,10 @@ static int addFax(KvnServerHandle server, const unsigned char* e, int64_t ordina
   fields = 0;
   uint32_t flags = u32(e, 4);
   textField("uniqueId", text(e, 172, 16));
-  char handle[8];
-  for (int i = 0; i < 8; ++i) {
-    handle[i] = "0123456789ABCDEF"[(u32(e, 0) >> (28 - 4 * i)) & 0xFU];
-  }
-  wordField("faxHandle", handle, 8);
+  field("faxHandle");
+  putLiteral(json ? "\"" : "");
+  putHex8(u32(e, 0));
+  putLiteral(json ? "\"" : "");
   numberField("flags", flags);
   booleanField("received", (flags & 0x10) != 0);
   booleanField("viewed", (flags & 0x4) != 0);
@@ -386,9 +343,7 @@ static int addFax(KvnServerHandle server, const unsigned char* e, int64_t ordina
     putDetails(loaded ? record : NULL);
   }
   putLiteral(json ? "}" : "\r\n");
-  fwrite(fax, 1, used, stdout);
-  fflush(stdout);
-  used = 0;
+  sendReport();
   return loaded;
 }
 
@@ -452,8 +407,7 @@ int main(int argc, char** argv) {
   if (json) {
     putLiteral(totals.selected == 0 ? "]\n" : "\n]\n");
   }
-  fwrite(fax, 1, used, stdout);
-  fflush(stdout);
+  sendReport();
   writeTotals(console, &totals, 3);
   closeSession(console, &session);
   return 0;

@@ -37,18 +37,18 @@ enum {
   kFaxRecordSize = 1868
 };
 
-static uint32_t u32(const unsigned char* p, size_t at) {
+static inline uint32_t u32(const unsigned char* p, size_t at) {
   return (uint32_t)p[at] | ((uint32_t)p[at + 1] << 8) | ((uint32_t)p[at + 2] << 16) |
          ((uint32_t)p[at + 3] << 24);
 }
-static int32_t s32(const unsigned char* p, size_t at) {
+static inline int32_t s32(const unsigned char* p, size_t at) {
   uint32_t value = u32(p, at);
   return value <= INT32_MAX ? (int32_t)value : (int32_t)(value - 0x80000000U) - INT32_MAX - 1;
 }
-static uint16_t u16(const unsigned char* p, size_t at) {
+static inline uint16_t u16(const unsigned char* p, size_t at) {
   return (uint16_t)(p[at] | (p[at + 1] << 8));
 }
-static int16_t s16(const unsigned char* p, size_t at) {
+static inline int16_t s16(const unsigned char* p, size_t at) {
   int32_t value = u16(p, at);
   return (int16_t)(value <= INT16_MAX ? value : value - 0x10000);
 }
@@ -58,7 +58,7 @@ struct Text {
   const char* bytes;
   size_t length;
 };
-static struct Text text(const unsigned char* p, size_t at, size_t room) {
+static inline struct Text text(const unsigned char* p, size_t at, size_t room) {
   struct Text t = {(const char*)p + at, strnlen((const char*)p + at, room)};
   return t;
 }
@@ -66,14 +66,14 @@ static struct Text text(const unsigned char* p, size_t at, size_t room) {
 /* 0: the list's order; 1: by date; 2: by reverse date. */
 static int sortMode;
 
-static int32_t compareTimes(const void* a, const void* b) {
+static inline int32_t compareTimes(const void* a, const void* b) {
   int32_t ta = s32(a, 8);
   int32_t tb = s32(b, 8);
   int32_t order = ta < tb ? -1 : ta > tb;
   return sortMode == 2 ? -order : order;
 }
 
-static int32_t timeZoneOffset(const unsigned char* info) {
+static inline int32_t timeZoneOffset(const unsigned char* info) {
   int64_t minutes = s32(info, kBias);
   switch (s16(info, kTimeZoneState)) {
     case 2:
@@ -89,7 +89,7 @@ static int32_t timeZoneOffset(const unsigned char* info) {
   return wrapped <= INT32_MAX ? (int32_t)wrapped : (int32_t)(wrapped - 0x80000000U) - INT32_MAX - 1;
 }
 
-static void stop(FILE* console, const char* why) {
+static inline void stop(FILE* console, const char* why) {
   fprintf(console, "floor: %s\n", why);
   exit(1);
 }
@@ -103,8 +103,8 @@ struct Session {
 };
 
 /* From the banner to the fax list, sorted when sortMode asks. */
-static struct Session openSession(FILE* console, const char* host, const char* userArgument,
-                                  int folders) {
+static inline struct Session openSession(FILE* console, const char* host, const char* userArgument,
+                                         int folders) {
   struct Session session = {host, 0, {NULL, 0}, 0, 0};
   fputs(
       "KvnShow - List faxes on a Kavrin server\nVersion 1.0 [Built: Dec  6 2008]\n\n"
@@ -185,7 +185,7 @@ struct Totals {
 };
 
 /* A selected entry, before its report. */
-static void countSelected(struct Totals* totals, const unsigned char* e) {
+static inline void countSelected(struct Totals* totals, const unsigned char* e) {
   int isReceived = (u32(e, 4) & 0x10) != 0;
   ++totals->selected;
   totals->received += isReceived;
@@ -197,7 +197,7 @@ static void countSelected(struct Totals* totals, const unsigned char* e) {
 
 /* The two totals lines, after a blank line, flushed; direction 1 received,
    2 sent, 3 both. */
-static void writeTotals(FILE* console, const struct Totals* t, int direction) {
+static inline void writeTotals(FILE* console, const struct Totals* t, int direction) {
   fprintf(console,
           "\nfaxes:%" PRId64 " listed:%" PRId64 " failed:%" PRId64 " skipped:%" PRId64
           " total:%" PRId64 "\n",
@@ -218,7 +218,7 @@ static void writeTotals(FILE* console, const struct Totals* t, int direction) {
 }
 
 /* After the totals: the list released, then the disconnection. */
-static void closeSession(FILE* console, const struct Session* session) {
+static inline void closeSession(FILE* console, const struct Session* session) {
   KvnCloseListHandle(session->list);
   fputs("\n", console);
   fflush(console);

@@ -23,58 +23,9 @@
 #include "floor_session.h"
 
 enum { kReportRoom = 8192 };
+#include "floor_report.h"
 
 enum { kBrief = 1, kVerbose = 2, kExtended = 3 };
-
-/* The report being built. */
-static char report[kReportRoom];
-static size_t used;
-
-static void put(const char* bytes, size_t length) {
-  memcpy(report + used, bytes, length);
-  used += length;
-}
-static void putText(struct Text t) {
-  put(t.bytes, t.length);
-}
-static void putLiteral(const char* s) {
-  put(s, strlen(s));
-}
-static void putLeft(struct Text t, size_t width) {
-  put(t.bytes, t.length);
-  for (size_t i = t.length; i < width; ++i) {
-    report[used++] = ' ';
-  }
-}
-/* value in decimal, right-aligned in width columns (at least). */
-static void putDecimal(int64_t value, int width) {
-  char digits[24];
-  int count = 0;
-  uint64_t magnitude = value < 0 ? 0 - (uint64_t)value : (uint64_t)value;
-  do {
-    digits[count++] = (char)('0' + magnitude % 10);
-    magnitude /= 10;
-  } while (magnitude > 0);
-  if (value < 0) {
-    digits[count++] = '-';
-  }
-  for (int i = count; i < width; ++i) {
-    report[used++] = ' ';
-  }
-  while (count > 0) {
-    report[used++] = digits[--count];
-  }
-}
-static void putHex8(uint32_t value) {
-  for (int shift = 28; shift >= 0; shift -= 4) {
-    report[used++] = "0123456789ABCDEF"[(value >> shift) & 0xFU];
-  }
-}
-static void sendReport(void) {
-  fwrite(report, 1, used, stdout);
-  fflush(stdout);
-  used = 0;
-}
 
 static int fold(int c) {
   return c >= 'A' && c <= 'Z' ? c + 32 : c;
@@ -106,16 +57,6 @@ static int matches(const char* t, const char* p) {
     ++p;
   }
   return *p == '\0';
-}
-
-static const char* statusName(unsigned status) {
-  static const char* const names[] = {
-      "Unborn",     "Needs FCS", "Needs conversion", "Needs to be sent", "In conversion",
-      "In send",    "Okay",      "Manual FCS",       "In schedule",      "Done error",
-      "Duplicate",  "Error",     "Attention",        "Needs attachment", "Held",
-      "In OCR",     "In print",  "Queued for print", "Queued for OCR",   "In validate",
-      "In approval"};
-  return status < 21 ? names[status] : NULL;
 }
 
 struct Flag {
@@ -158,9 +99,6 @@ static const struct BlockText {
 
 static void putVerbose(const unsigned char* e, int64_t ordinal, const char* date,
                        const unsigned char* r) {
-  static const char* const priorities[] = {"Normal", "Low", "High"};
-  static const char* const jobTypes[] = {"PCL-5", "PostScript", "PCL-5/alt", "PostScript/alt",
-                                         "ConversionList"};
   uint32_t flags = u32(e, 4);
   if (ordinal > 1) {
     putLiteral("\n");
@@ -236,12 +174,12 @@ static void putVerbose(const unsigned char* e, int64_t ordinal, const char* date
   putLiteral("\n  Priority        ");
   putDecimal(r[731], 0);
   putLiteral(", ");
-  putLiteral(r[731] < 3 ? priorities[r[731]] : "Unknown");
+  putLiteral(priorityName(r[731]) != NULL ? priorityName(r[731]) : "Unknown");
   putLiteral("\n  PrintJobType    ");
   int16_t jobType = s16(r, 68);
   putDecimal(jobType, 0);
   putLiteral(", ");
-  putLiteral(jobType >= 1 && jobType <= 5 ? jobTypes[jobType - 1] : "Unknown");
+  putLiteral(printJobTypeName(jobType) != NULL ? printJobTypeName(jobType) : "Unknown");
   putLiteral("\n");
 }
 
