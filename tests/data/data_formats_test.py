@@ -223,10 +223,13 @@ class DataFormatsTest(unittest.TestCase):
             json.dump({"users": [{"id": "BYTES", "faxes": faxes}]}, f)
         trace = os.path.join(self.folder, "strace")
         for data_format, writes in (("-json", 4), ("-csv", 3)):  # "]" goes out on its own
+            # LeakSanitizer, in a sanitized build, cannot run under ptrace.
+            environment = self.environment()
+            environment["ASAN_OPTIONS"] += ":detect_leaks=0"
             run = subprocess.run(
                 ["strace", "-f", "-e", "trace=write", "-o", trace, KVNSHOW, "-s", "longest", "-u",
                  "BYTES", data_format, "-v"], stdout=subprocess.PIPE, stderr=subprocess.PIPE,
-                env=self.environment(), check=False)
+                env=environment, check=False)
             if not os.path.exists(trace):
                 self.skipTest("strace cannot trace here: " + run.stderr.decode(errors="replace"))
             self.assertEqual(run.returncode, 0)
@@ -237,7 +240,9 @@ class DataFormatsTest(unittest.TestCase):
             self.assertEqual(len(lines), writes, data_format)
 
     def test_out_of_memory_at_every_point_after_the_fetch(self):
-        """Every allocation from the fetch of the list on, refused in turn."""
+        """Every allocation from the fetch of the list on, refused in turn. (Not
+        before it: the stand-in's own parser of server descriptions aborts when
+        an allocation is refused while it unwinds.)"""
         trace = os.path.join(self.folder, "trace")
         for data_format in ("-json", "-csv"):
             arguments = ("-s", "oom", "-u", "BYTES", data_format, "-v")
@@ -247,8 +252,10 @@ class DataFormatsTest(unittest.TestCase):
                     os.remove(trace)
                 run = self.run_kvnshow(*arguments, extra={
                     "KVN_REFUSE_ALLOCATIONS_AFTER": str(count), "KVNSIM_TRACE": trace})
-                with open(trace) as f:
-                    calls = [line.split(" ")[0] for line in f]
+                calls = []  # none when memory ran out before the first call
+                if os.path.exists(trace):
+                    with open(trace) as f:
+                        calls = [line.split(" ")[0] for line in f]
                 fetched = ("KvnGetFaxList" in calls
                            and b"Can't retrieve fax list" not in run.stderr)
                 return run, calls, fetched
