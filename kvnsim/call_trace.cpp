@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cstddef>
+#include <cstdio>  // SEEK_CUR
 #include <cstdlib>
 #include <cstring>
 
