@@ -3,8 +3,12 @@
 # every report style and sort order, with direction filters, patterns and
 # scripted failures, and fails on the first difference.
 #
+# With -DDATA=ON the floor is data_floor: both write -json and -csv, with and
+# without -e, and only standard output, the data, is compared (the floor has
+# no patterns or direction filters).
+#
 # cmake -DPROGRAM=<kvnshow> -DFLOOR=<listing_floor> -DSERVERS=<dir> -DWORK=<dir>
-#       -P floor_writes_same_output.cmake
+#       [-DDATA=ON] -P floor_writes_same_output.cmake
 
 # Host and user pairs, separated by a colon.
 set(accounts
@@ -21,6 +25,10 @@ set(accounts
 set(argument_sets
   "-a" "-a -t" "-a -tr" "-a -e" "-a -v" "-a -v -z -t" "-e -R -tr" "-S -z"
   "-a -e *0 app* a*c *?")
+if(DATA)
+  set(argument_sets "-a -json" "-a -csv" "-a -e -json" "-a -e -csv" "-tr -v -json")
+  list(APPEND accounts data-formats:DATA)
+endif()
 
 set(ENV{KVNSIM_SERVERS} ${SERVERS})
 set(ENV{TZ} America/New_York)  # local times with daylight-saving rules
@@ -37,6 +45,7 @@ foreach(account IN LISTS accounts)
       execute_process(
         COMMAND ${${program}} -s ${host} -u ${user} ${arguments}
         OUTPUT_FILE ${WORK}/${program}.txt
+        ERROR_VARIABLE lines_${program}
         RESULT_VARIABLE status_${program})
     endforeach()
     if(NOT status_PROGRAM EQUAL 0 OR NOT status_FLOOR EQUAL 0)

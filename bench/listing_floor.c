@@ -20,107 +20,12 @@
 #include <string.h>
 #include <time.h>
 
-#include "kvnapi/kvnapi.h"
-#include "kvnapi/kvnconstants.h"
+#include "floor_session.h"
 
-/* Record layouts, as in src/kvnapi/kvnrecords.h. */
-enum {
-  kServerInfoSize = 904,
-  kServerTextOffset = 12,
-  kServerTextRoom = 384,
-  kTimeZoneState = 396,
-  kBias = 398,
-  kStandardBias = 482,
-  kDaylightBias = 566,
-  kUserSize = 1902,
-  kQualifierOffset = 6,
-  kQualifierRoom = 26,
-  kUserIdOffset = 32,
-  kUserIdRoom = 22,
-  kUserNameOffset = 54,
-  kFaxRecordSize = 1868,
-  kReportRoom = 8192
-};
+enum { kReportRoom = 8192 };
+#include "floor_report.h"
 
 enum { kBrief = 1, kVerbose = 2, kExtended = 3 };
-
-static int sortMode;
-
-static uint32_t u32(const unsigned char* p, size_t at) {
-  return (uint32_t)p[at] | ((uint32_t)p[at + 1] << 8) | ((uint32_t)p[at + 2] << 16) |
-         ((uint32_t)p[at + 3] << 24);
-}
-static int32_t s32(const unsigned char* p, size_t at) {
-  uint32_t value = u32(p, at);
-  return value <= INT32_MAX ? (int32_t)value : (int32_t)(value - 0x80000000U) - INT32_MAX - 1;
-}
-static uint16_t u16(const unsigned char* p, size_t at) {
-  return (uint16_t)(p[at] | (p[at + 1] << 8));
-}
-static int16_t s16(const unsigned char* p, size_t at) {
-  int32_t value = u16(p, at);
-  return (int16_t)(value <= INT16_MAX ? value : value - 0x10000);
-}
-
-/* A text field: its bytes up to the terminator, never past its room. */
-struct Text {
-  const char* bytes;
-  size_t length;
-};
-static struct Text text(const unsigned char* p, size_t at, size_t room) {
-  struct Text t = {(const char*)p + at, strnlen((const char*)p + at, room)};
-  return t;
-}
-
-/* The report being built. */
-static char report[kReportRoom];
-static size_t used;
-
-static void put(const char* bytes, size_t length) {
-  memcpy(report + used, bytes, length);
-  used += length;
-}
-static void putText(struct Text t) {
-  put(t.bytes, t.length);
-}
-static void putLiteral(const char* s) {
-  put(s, strlen(s));
-}
-static void putLeft(struct Text t, size_t width) {
-  put(t.bytes, t.length);
-  for (size_t i = t.length; i < width; ++i) {
-    report[used++] = ' ';
-  }
-}
-/* value in decimal, right-aligned in width columns (at least). */
-static void putDecimal(int64_t value, int width) {
-  char digits[24];
-  int count = 0;
-  uint64_t magnitude = value < 0 ? 0 - (uint64_t)value : (uint64_t)value;
-  do {
-    digits[count++] = (char)('0' + magnitude % 10);
-    magnitude /= 10;
-  } while (magnitude > 0);
-  if (value < 0) {
-    digits[count++] = '-';
-  }
-  for (int i = count; i < width; ++i) {
-    report[used++] = ' ';
-  }
-  while (count > 0) {
-    report[used++] = digits[--count];
-  }
-}
-static void putHex8(uint32_t value) {
-  for (int shift = 28; shift >= 0; shift -= 4) {
-    report[used++] = "0123456789ABCDEF"[(value >> shift) & 0xFU];
-  }
-}
-static void sendReport(void) {
-  fwrite(report, 1, used, stdout);
-  fflush(stdout);
-  used = 0;
-}
 
 static int fold(int c) {
   return c >= 'A' && c <= 'Z' ? c + 32 : c;
@@ -152,23 +57,6 @@ static int matches(const char* t, const char* p) {
     ++p;
   }
   return *p == '\0';
-}
-
-static int32_t compareTimes(const void* a, const void* b) {
-  int32_t ta = s32(a, 8);
-  int32_t tb = s32(b, 8);
-  int32_t order = ta < tb ? -1 : ta > tb;
-  return sortMode == 2 ? -order : order;
-}
-
-static const char* statusName(unsigned status) {
-  static const char* const names[] = {
-      "Unborn",     "Needs FCS", "Needs conversion", "Needs to be sent", "In conversion",
-      "In send",    "Okay",      "Manual FCS",       "In schedule",      "Done error",
-      "Duplicate",  "Error",     "Attention",        "Needs attachment", "Held",
-      "In OCR",     "In print",  "Queued for print", "Queued for OCR",   "In validate",
-      "In approval"};
-  return status < 21 ? names[status] : NULL;
 }
 
 struct Flag {
@@ -211,9 +99,6 @@ static const struct BlockText {
 
 static void putVerbose(const unsigned char* e, int64_t ordinal, const char* date,
                        const unsigned char* r) {
-  static const char* const priorities[] = {"Normal", "Low", "High"};
-  static const char* const jobTypes[] = {"PCL-5", "PostScript", "PCL-5/alt", "PostScript/alt",
-                                         "ConversionList"};
   uint32_t flags = u32(e, 4);
   if (ordinal > 1) {
     putLiteral("\n");
@@ -289,12 +174,12 @@ static void putVerbose(const unsigned char* e, int64_t ordinal, const char* date
   putLiteral("\n  Priority        ");
   putDecimal(r[731], 0);
   putLiteral(", ");
-  putLiteral(r[731] < 3 ? priorities[r[731]] : "Unknown");
+  putLiteral(priorityName(r[731]) != NULL ? priorityName(r[731]) : "Unknown");
   putLiteral("\n  PrintJobType    ");
   int16_t jobType = s16(r, 68);
   putDecimal(jobType, 0);
   putLiteral(", ");
-  putLiteral(jobType >= 1 && jobType <= 5 ? jobTypes[jobType - 1] : "Unknown");
+  putLiteral(printJobTypeName(jobType) != NULL ? printJobTypeName(jobType) : "Unknown");
   putLiteral("\n");
 }
 
@@ -370,27 +255,6 @@ static int reportFax(KvnServerHandle server, const unsigned char* e, int64_t ord
   return 1;
 }
 
-static int32_t timeZoneOffset(const unsigned char* info) {
-  int64_t minutes = s32(info, kBias);
-  switch (s16(info, kTimeZoneState)) {
-    case 2:
-      minutes += s32(info, kStandardBias);
-      break;
-    case 3:
-      minutes += s32(info, kDaylightBias);
-      break;
-    default:
-      return 0;
-  }
-  uint32_t wrapped = (uint32_t)(minutes * 60);
-  return wrapped <= INT32_MAX ? (int32_t)wrapped : (int32_t)(wrapped - 0x80000000U) - INT32_MAX - 1;
-}
-
-static void stop(const char* why) {
-  fprintf(stdout, "listing_floor: %s\n", why);
-  exit(1);
-}
-
 int main(int argc, char** argv) {
   const char* host = NULL;
   const char* userArgument = NULL;
@@ -422,11 +286,11 @@ int main(int argc, char** argv) {
     } else if (strcmp(o, "-S") == 0) {
       direction |= 2;
     } else {
-      stop("unknown option");
+      stop(stdout, "unknown option");
     }
   }
   if (host == NULL || userArgument == NULL) {
-    stop("-s and -u are required");
+    stop(stdout, "-s and -u are required");
   }
   if (direction == 0) {
     direction = 3;
@@ -434,80 +298,11 @@ int main(int argc, char** argv) {
   static const char* const everything[] = {"*", NULL};
   const char* const* patterns = index < argc ? (const char* const*)argv + index : everything;
 
-  fputs(
-      "KvnShow - List faxes on a Kavrin server\nVersion 1.0 [Built: Dec  6 2008]\n\n"
-      "List a Kavrin user's faxes.\n\n",
-      stdout);
-  fflush(stdout);
-  char stamp[81];
-  time_t version = KvnGetAPIVersion();
-  struct tm versionTime;
-  strftime(stamp, sizeof stamp, "%m/%d/%Y %H:%M:%SZ", gmtime_r(&version, &versionTime));
-  printf("Kavrin API version: %s\nServer: %s\n", stamp, host);
-  fflush(stdout);
-  printf("Connecting to Kavrin server: %s\n", host);
-  fflush(stdout);
-  printf("Connect(1) to Kavrin server: %s\n", host);
-  fflush(stdout);
-  int32_t error = 0;
-  KvnServerHandle server = KvnCreateServerHandle(host, KvnConnectMode, &error);
-  if (server == 0) {
-    stop("no connection");
-  }
-  printf("Connected to Kavrin server:  %s\n", host);
-  fflush(stdout);
-  static unsigned char info[kServerInfoSize];
-  if (KvnVersionCheck(server, KvnRequiredRelease, KvnVersionCheckReserved) != 0 ||
-      KvnGetServerInfo2(server, info) != 0) {
-    stop("release refused");
-  }
-  fputs("\n", stdout);
-  fflush(stdout);
-  if (KvnGetServerInfo2(server, info) != 0) {
-    stop("no server information");
-  }
-  struct Text serverText = text(info, kServerTextOffset, kServerTextRoom);
-  int32_t tzOffset = timeZoneOffset(info);
-  printf("Kavrin server: %s, %.*s\n\nRetrieving user info...\n", host, (int)serverText.length,
-         serverText.bytes);
-  fflush(stdout);
-  static unsigned char user[kUserSize];
-  if (KvnLoadUser3(server, KvnLoadUserA, KvnLoadUserB, userArgument, KvnLoadUserC, KvnLoadUserD,
-                   KvnLoadUserE, KvnLoadUserF, KvnLoadUserLevel, user) != 0) {
-    stop("no such user");
-  }
-  struct Text qualifier = text(user, kQualifierOffset, kQualifierRoom);
-  struct Text id = text(user, kUserIdOffset, kUserIdRoom);
-  struct Text name = text(user, kUserNameOffset, kUserSize - kUserNameOffset);
-  char userId[kUserIdRoom + 1] = {0};
-  memcpy(userId, id.bytes, id.length);
-  printf("User: %.*s\\%s \"%.*s\"\n\n", (int)qualifier.length, qualifier.bytes, userId,
-         (int)name.length, name.bytes);
-
-  fputs("Retrieving fax list...\n", stdout);
-  fflush(stdout);
-  KvnListHandle list = 0;
-  if (KvnGetFaxList(server, userId, KvnFaxListA, (uint16_t)folders, KvnFaxListB, &list) != 0) {
-    stop("no fax list");
-  }
-  if (sortMode != 0) {
-    fputs("Sorting fax list by date...\n", stdout);
-    fflush(stdout);
-    if (KvnListSort(list, compareTimes) != 0) {
-      stop("no sort");
-    }
-  }
-  int64_t selected = 0;
-  int64_t listed = 0;
-  int64_t skipped = 0;
-  int64_t received = 0;
-  int64_t sent = 0;
-  int64_t viewed = 0;
-  int64_t pages = 0;
-  int64_t errs = 0;
+  struct Session session = openSession(stdout, host, userArgument, folders);
+  struct Totals totals = {0};
   void* element = NULL;
-  for (int32_t status = KvnListGetFirstElementPtr(list, &element); status == 0;
-       status = KvnListGetNextElementPtr(list, &element)) {
+  for (int32_t status = KvnListGetFirstElementPtr(session.list, &element); status == 0;
+       status = KvnListGetNextElementPtr(session.list, &element)) {
     const unsigned char* e = element;
     char uniqueId[17] = {0};
     memcpy(uniqueId, e + 172, strnlen((const char*)e + 172, 16));
@@ -517,42 +312,16 @@ int main(int argc, char** argv) {
     }
     int isReceived = (u32(e, 4) & 0x10) != 0;
     if (!wanted || (direction & (isReceived ? 1 : 2)) == 0) {
-      ++skipped;
+      ++totals.skipped;
       continue;
     }
-    if (++selected == 1) {
+    countSelected(&totals, e);
+    if (totals.selected == 1) {
       putLiteral("\n");
     }
-    received += isReceived;
-    sent += !isReceived;
-    viewed += (u32(e, 4) & 0x4) != 0;
-    pages += s16(e, 104);
-    errs += u16(e, 108) != 0;
-    listed += reportFax(server, e, selected, mode, tzOffset, utc);
+    totals.listed += reportFax(session.server, e, totals.selected, mode, session.tzOffset, utc);
   }
-  printf("\nfaxes:%" PRId64 " listed:%" PRId64 " failed:%" PRId64 " skipped:%" PRId64
-         " total:%" PRId64 "\n",
-         selected, listed, selected - listed, skipped, selected + skipped);
-  if (direction & 1) {
-    printf("recv:%" PRId64, received);
-  } else {
-    fputs("recv:-", stdout);
-  }
-  if (direction & 2) {
-    printf(" sent:%" PRId64, sent);
-  } else {
-    fputs(" sent:-", stdout);
-  }
-  printf(" viewed:%" PRId64 " pages:%" PRId64 " errs:%" PRId64 "\n", viewed, pages, errs);
-  fflush(stdout);
-  KvnCloseListHandle(list);
-  fputs("\n", stdout);
-  fflush(stdout);
-  printf("Disconnect from Kavrin server: %s, %.*s\n", host, (int)serverText.length,
-         serverText.bytes);
-  fflush(stdout);
-  KvnCloseServerHandle(server);
-  fputs("Disconnected\n", stdout);
-  fflush(stdout);
+  writeTotals(stdout, &totals, direction);
+  closeSession(stdout, &session);
   return 0;
 }

@@ -20,6 +20,7 @@
 #include "harness_checks.h"
 #include "hex_text.h"
 #include "kvnapi/kvnrecords.h"
+#include "kvnprogram/fax_code_names.h"
 #include "kvnshow/fax_date_text.h"
 #include "kvnshow/fax_line.h"
 #include "kvnshow/listing_frame.h"
@@ -185,8 +186,9 @@ void checkVerbose(const Input& input, const char* date) {
   expectEqual("verbose head", block.substr(0, head.size()), head);
 
   const auto printJobType = static_cast<std::int16_t>(littleEndian(input.record.data() + 68, 2));
+  const char* name = kvn::printJobTypeName(printJobType);
   const std::string tail = "  PrintJobType    " + std::to_string(printJobType) + ", " +
-                           kvn::printJobTypeName(printJobType) + "\n";
+                           (name != nullptr ? name : "Unknown") + "\n";
   if (block.size() < tail.size() || block.compare(block.size() - tail.size(), tail.size(), tail)) {
     fail("verbose block does not end with " + tail);
   }

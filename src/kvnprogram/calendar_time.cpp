@@ -35,50 +35,38 @@ char* twoDigits(char* out, int value) {
   return out + 2;
 }
 
-// From 1970 to the end of 2999 every platform's conversion to UTC succeeds,
-// and the calendar's own arithmetic gives the same without its locks.
-constexpr std::int64_t kYear3000 = 32503680000;
-
-void toUtcCalendar(std::int64_t seconds, std::tm& calendar) {
-  constexpr std::int64_t kDay = 86400;
-  const std::chrono::year_month_day date{std::chrono::sys_days{std::chrono::days{seconds / kDay}}};
-  const auto second = static_cast<int>(seconds % kDay);
-  calendar.tm_year = static_cast<int>(date.year()) - 1900;
-  calendar.tm_mon = static_cast<int>(static_cast<unsigned>(date.month())) - 1;
-  calendar.tm_mday = static_cast<int>(static_cast<unsigned>(date.day()));
-  calendar.tm_hour = second / 3600;
-  calendar.tm_min = second / 60 % 60;
-  calendar.tm_sec = second % 60;
-}
+// The span of four-digit years, 0000-01-01 to 9999-12-31, in seconds from
+// 1970: every time a fax's fields can hold lies well inside it.
+constexpr std::int64_t kYear0 = -62167219200;
+constexpr std::int64_t kYear10000 = 253402300800;
 
 }  // namespace
 
 std::size_t formatRfc3339Utc(std::int64_t seconds, CalendarText& text) {
-  std::tm calendar{};
-  if (seconds >= 0 && seconds < kYear3000) {
-    toUtcCalendar(seconds, calendar);
-  } else if (!inTimeRange(seconds) ||
-             !toCalendar(static_cast<std::time_t>(seconds), TimeZoneKind::Utc, calendar)) {
+  if (seconds < kYear0 || seconds >= kYear10000) {
     return 0;
   }
-  const int year = calendar.tm_year + 1900;
-  if (year < 1000 || year > 9999) {
-    // Years of other widths: as strftime writes them.
-    return formatCalendarTime(seconds, TimeZoneKind::Utc, "%Y-%m-%dT%H:%M:%SZ", text);
-  }
+  // The calendar's own arithmetic, the same on every platform, before 1970
+  // too, where some C runtimes convert nothing; and without their locks.
+  constexpr std::int64_t kDay = 86400;
+  const std::int64_t days = seconds / kDay - (seconds % kDay < 0 ? 1 : 0);  // rounded down
+  const auto second = static_cast<int>(seconds - days * kDay);
+  const std::chrono::year_month_day date{
+      std::chrono::sys_days{std::chrono::days{static_cast<int>(days)}}};
+  const int year = static_cast<int>(date.year());
   char* out = text.data();
   out = twoDigits(out, year / 100);
   out = twoDigits(out, year % 100);
   *out++ = '-';
-  out = twoDigits(out, calendar.tm_mon + 1);
+  out = twoDigits(out, static_cast<int>(static_cast<unsigned>(date.month())));
   *out++ = '-';
-  out = twoDigits(out, calendar.tm_mday);
+  out = twoDigits(out, static_cast<int>(static_cast<unsigned>(date.day())));
   *out++ = 'T';
-  out = twoDigits(out, calendar.tm_hour);
+  out = twoDigits(out, second / 3600);
   *out++ = ':';
-  out = twoDigits(out, calendar.tm_min);
+  out = twoDigits(out, second / 60 % 60);
   *out++ = ':';
-  out = twoDigits(out, calendar.tm_sec);
+  out = twoDigits(out, second % 60);
   *out++ = 'Z';
   *out = '\0';
   return static_cast<std::size_t>(out - text.data());

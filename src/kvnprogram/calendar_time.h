@@ -24,9 +24,10 @@ std::size_t formatCalendarTime(std::int64_t seconds, TimeZoneKind zone, const ch
                                CalendarText& text);
 
 // The time in UTC as RFC 3339, "2008-11-03T19:22:05Z", into text
-// (terminated): what strftime gives for "%Y-%m-%dT%H:%M:%SZ", without its
-// cost for a listing of a million faxes. Returns the length, or 0, leaving
-// text untouched, when the platform cannot convert the time.
+// (terminated), by the calendar's arithmetic alone: the same on every
+// platform, and without strftime's cost for a listing of a million faxes.
+// Returns the length, or 0, leaving text untouched, for a time outside the
+// years 0000 to 9999.
 std::size_t formatRfc3339Utc(std::int64_t seconds, CalendarText& text);
 
 // The same into a string; false when the time cannot be converted.

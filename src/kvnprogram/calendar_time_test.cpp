@@ -4,6 +4,8 @@
 
 #include <limits>
 #include <string>
+#include <string_view>
+#include <utility>
 
 namespace kvn {
 namespace {
@@ -50,14 +52,14 @@ TEST(FormatCalendarTime, GivesTheTextOrLeavesTheTargetAlone) {
   }
 }
 
-// The fast RFC 3339 form against strftime's, over the range of a fax's time
-// plus the server's offset and beyond, on both sides of every field's carry.
+// The RFC 3339 form against strftime's, over the range of a fax's time plus
+// the server's offset and beyond, on both sides of every field's carry.
 TEST(FormatRfc3339Utc, WritesWhatStrftimeWrites) {
   constexpr std::int64_t kStep = 86400 * 37 + 3600 * 5 + 60 * 7 + 11;
-  constexpr std::int64_t kFarPast = -62135596800 - std::int64_t{86400} * 400;  // before year 1
   constexpr std::int64_t kBeforeYear3000 = 32503680000 - kStep * 1500;
+  constexpr std::int64_t kBeforeYear9999 = 253402300800 - kStep * 3000;
   for (std::int64_t start :
-       {std::int64_t{-4294967296}, std::int64_t{0}, kBeforeYear3000, kFarPast}) {
+       {std::int64_t{-4294967296}, std::int64_t{0}, kBeforeYear3000, kBeforeYear9999}) {
     for (std::int64_t seconds = start; seconds < start + kStep * 3000; seconds += kStep) {
       const std::int64_t midnight = seconds - (seconds % 86400);
       for (std::int64_t at : {seconds, midnight - 1, midnight}) {
@@ -70,10 +72,28 @@ TEST(FormatRfc3339Utc, WritesWhatStrftimeWrites) {
       }
     }
   }
-  CalendarText text{};
-  text[0] = '!';
-  EXPECT_EQ(formatRfc3339Utc(kBeyondAnyCalendar, text), 0U);
-  EXPECT_STREQ(text.data(), "!");
+}
+
+// Four digits of year from 0000 to 9999, whatever the platform converts;
+// nothing beyond.
+TEST(FormatRfc3339Utc, EveryFourDigitYearAndNoOther) {
+  const std::pair<std::int64_t, const char*> cases[] = {
+      {-17900, "1969-12-31T19:01:40Z"},
+      {-4294967296, "1833-11-24T17:31:44Z"},  // the least server time plus the least offset
+      {-62167219200, "0000-01-01T00:00:00Z"},
+      {-62135596801, "0000-12-31T23:59:59Z"},
+      {253402300799, "9999-12-31T23:59:59Z"},
+      {-62167219201, ""},
+      {253402300800, ""},
+      {kBeyondAnyCalendar, ""},
+  };
+  for (const auto& [seconds, expected] : cases) {
+    CalendarText text{};
+    text[0] = '!';
+    const std::size_t length = formatRfc3339Utc(seconds, text);
+    EXPECT_EQ(length, std::string_view(expected).size()) << seconds;
+    EXPECT_STREQ(text.data(), *expected == '\0' ? "!" : expected) << seconds;
+  }
 }
 
 }  // namespace

@@ -3,17 +3,11 @@
 #include <array>
 #include <cstdio>
 
+#include "kvnprogram/fax_code_names.h"
+
 namespace kvn {
 
 namespace {
-
-constexpr std::array<const char*, 21> kStatusNames = {
-    "Unborn",      "Needs FCS", "Needs conversion", "Needs to be sent", "In conversion",
-    "In send",     "Okay",      "Manual FCS",       "In schedule",      "Done error",
-    "Duplicate",   "Error",     "Attention",        "Needs attachment", "Held",
-    "In OCR",      "In print",  "Queued for print", "Queued for OCR",   "In validate",
-    "In approval",
-};
 
 // "-2147483648" and its terminator.
 std::array<char, 12> decimalStatus{};
@@ -21,9 +15,7 @@ std::array<char, 12> decimalStatus{};
 }  // namespace
 
 const char* faxStatusText(std::int32_t status) {
-  const auto code = static_cast<std::uint32_t>(status);
-  if (code < kStatusNames.size()) {
-    const char* name = kStatusNames.at(code);
+  if (const char* name = faxStatusName(static_cast<std::uint32_t>(status)); name != nullptr) {
     return name;
   }
   std::snprintf(decimalStatus.data(), decimalStatus.size(), "%d", static_cast<int>(status));

@@ -66,6 +66,23 @@ int applyOption(CommandLine& line, int index, int argc, const char* const* argv)
   return 1;
 }
 
+// A run that ends in the usage text keeps standard output for data alone when
+// -csv or -json is anywhere on its command line, also after the argument that
+// stopped the reading of options.
+CommandLine usageOf(CommandLine line, CommandLine::Outcome outcome, int argc,
+                    const char* const* argv) {
+  line.outcome = outcome;
+  for (int index = 1; index < argc; ++index) {
+    const std::string_view argument = argv[index];
+    if (argument == "-csv") {
+      line.format = ListingFormat::Csv;
+    } else if (argument == "-json") {
+      line.format = ListingFormat::Json;
+    }
+  }
+  return line;
+}
+
 }  // namespace
 
 CommandLine parseCommandLine(int argc, const char* const* argv) {
@@ -74,16 +91,14 @@ CommandLine parseCommandLine(int argc, const char* const* argv) {
   while (index < argc) {
     const char* argument = argv[index];
     if (isHelpOption(argument)) {
-      line.outcome = CommandLine::Outcome::Usage;
-      return line;
+      return usageOf(line, CommandLine::Outcome::Usage, argc, argv);
     }
     if (argument[0] != '-') {
       break;  // this argument and every one after it are fax-ID patterns
     }
     const int taken = applyOption(line, index, argc, argv);
     if (taken == 0) {
-      line.outcome = CommandLine::Outcome::Usage;
-      return line;
+      return usageOf(line, CommandLine::Outcome::Usage, argc, argv);
     }
     index += taken;
   }
@@ -92,12 +107,10 @@ CommandLine parseCommandLine(int argc, const char* const* argv) {
     line.directionFilter = kWantReceived | kWantSent;
   }
   if (line.host == nullptr) {
-    line.outcome = CommandLine::Outcome::MissingHost;
-    return line;
+    return usageOf(line, CommandLine::Outcome::MissingHost, argc, argv);
   }
   if (line.user == nullptr) {
-    line.outcome = CommandLine::Outcome::MissingUser;
-    return line;
+    return usageOf(line, CommandLine::Outcome::MissingUser, argc, argv);
   }
   static constexpr const char* kEveryFax[] = {"*", nullptr};
   line.patterns = index >= argc ? kEveryFax : argv + index;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace kvn {
@@ -135,6 +136,24 @@ TEST(CommandLine, PatternsFollowTheOptionsInOrder) {
   const CommandLine line = parse({"-s", "h", "-u", "x", "id1", "-x", "", "-?"});
   EXPECT_EQ(line.outcome, Outcome::Run);
   EXPECT_EQ(patternsOf(line), (std::vector<std::string>{"id1", "-x", "", "-?"}));
+}
+
+// A run that ends in the usage text with -csv or -json anywhere on its
+// command line keeps standard output for data: the format is set all the same.
+TEST(CommandLine, UsageKeepsTheDataFormatGivenAnywhere) {
+  const std::pair<std::vector<const char*>, ListingFormat> cases[] = {
+      {{"-json", "-?"}, ListingFormat::Json},
+      {{"-?", "-json"}, ListingFormat::Json},
+      {{"-x", "-s", "h", "-csv"}, ListingFormat::Csv},
+      {{"-csv", "-u", "x", "-json"}, ListingFormat::Json},  // no host; the last one
+      {{"-s", "h", "-csv"}, ListingFormat::Csv},            // no user
+      {{"-?", "-a"}, ListingFormat::Text},
+  };
+  for (const auto& [arguments, format] : cases) {
+    const CommandLine line = parse(arguments);
+    EXPECT_NE(line.outcome, Outcome::Run) << arguments.front();
+    EXPECT_EQ(line.format, format) << arguments.front() << " " << arguments.back();
+  }
 }
 
 TEST(CommandLine, EmptyArgumentVectorIsAMissingHost) {

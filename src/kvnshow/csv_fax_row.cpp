@@ -44,13 +44,14 @@ void addCsvText(ReportText& report, std::string_view utf8) {
   report.add('"');
 }
 
-// Writes the names alone when header is true, else the values.
+// Writes the names alone when it has no converter (the header), else the
+// values.
 class CsvRowVisitor {
  public:
   CsvRowVisitor(ReportText& report, Utf8FromAnsi* utf8) : report_(report), utf8_(utf8) {}
 
-  void text(std::string_view name, std::string_view ansi) {
-    separate(name);
+  void text(std::string_view /*name*/, std::string_view ansi) {
+    separate();
     // Most record texts: one pass, and out whole.
     if (isPlainAsciiField(ansi)) {
       report_.add(ansi);
@@ -58,22 +59,26 @@ class CsvRowVisitor {
     }
     addCsvText(report_, utf8_->convert(ansi));
   }
-  void number(std::string_view name, std::int64_t value) {
-    separate(name);
+  void number(std::string_view /*name*/, std::int64_t value) {
+    separate();
     report_.addDecimal(value);
   }
-  void boolean(std::string_view name, bool value) {
-    separate(name);
+  void boolean(std::string_view /*name*/, bool value) {
+    separate();
     report_.add(value ? std::string_view("true") : std::string_view("false"));
   }
   // This program's own texts hold nothing that needs quotes.
-  void word(std::string_view name, std::string_view ascii) {
-    separate(name);
+  void word(std::string_view /*name*/, std::string_view ascii) {
+    separate();
     report_.add(ascii);
+  }
+  void handle(std::string_view /*name*/, std::uint32_t handle) {
+    separate();
+    report_.addHex8(handle);
   }
   // In the header, the name; in a row, an empty field.
   void none(std::string_view name) {
-    separate(name);
+    separate();
     if (utf8_ == nullptr) {
       report_.add(name);
     }
@@ -81,7 +86,7 @@ class CsvRowVisitor {
   void close() { report_.add("\r\n"); }
 
  private:
-  void separate(std::string_view /*name*/) {
+  void separate() {
     if (!first_) {
       report_.add(',');
     }

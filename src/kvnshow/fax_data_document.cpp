@@ -1,5 +1,8 @@
 #include "kvnshow/fax_data_document.h"
 
+#include <algorithm>
+#include <cstddef>
+
 #include "kvnprogram/output_failure.h"
 #include "kvnshow/csv_fax_row.h"
 #include "kvnshow/fax_data_fields.h"
@@ -7,9 +10,21 @@
 
 namespace kvn {
 
+namespace {
+
+// No text of a record is longer than the record.
+constexpr std::size_t kLongestRecordText = std::max(fax_entry::kSize, extended_fax::kSize);
+
+}  // namespace
+
 FaxDataDocument::FaxDataDocument(std::FILE* out, ListingFormat format, bool withDetails,
                                  std::int32_t tzOffset)
-    : out_(out), format_(format), withDetails_(withDetails), tzOffset_(tzOffset) {}
+    : out_(out), format_(format), withDetails_(withDetails), tzOffset_(tzOffset) {
+  utf8_.reserve(kLongestRecordText);
+  if (format_ == ListingFormat::Json) {
+    prepareJsonFaxObjects();
+  }
+}
 
 void FaxDataDocument::addStart(ReportText& report) const {
   if (format_ == ListingFormat::Csv) {

@@ -22,6 +22,8 @@ class FaxDataDocument {
  public:
   // withDetails: the listing loads each fax's extended record (-e, -v), and
   // every fax carries its fields. tzOffset turns the server's times into UTC.
+  // Takes here all the memory the document needs, so that adding a fax
+  // allocates nothing: a listing that has begun cannot run out of memory.
   FaxDataDocument(std::FILE* out, ListingFormat format, bool withDetails, std::int32_t tzOffset);
 
   // One selected fax; details is null when the listing loads none or when

@@ -5,16 +5,14 @@
 #ifndef KVNSHOW_FAX_DATA_FIELDS_H
 #define KVNSHOW_FAX_DATA_FIELDS_H
 
-#include <array>
 #include <cstdint>
 #include <string_view>
 #include <type_traits>
 
 #include "kvnapi/kvnrecords.h"
 #include "kvnprogram/calendar_time.h"
-#include "kvnprogram/fax_status_text.h"
+#include "kvnprogram/fax_code_names.h"
 #include "kvnshow/fax_date_text.h"
-#include "kvnshow/verbose_fax_report.h"
 
 namespace kvn {
 
@@ -32,7 +30,8 @@ struct FaxDataSource {
 //   text(name, bytes)   a text of the record, in the ANSI code page
 //   number(name, n)     an integer
 //   boolean(name, b)
-//   word(name, ascii)   a text of this program's own: handle, time, a code's name
+//   word(name, ascii)   a text of this program's own: a time, a code's name
+//   handle(name, h)     a fax handle, as eight hexadecimal digits
 //   none(name)          no value: the header, a time that cannot be
 //                       converted, the details of a fax that has none
 namespace fax_data {
@@ -71,29 +70,17 @@ void flag(Visitor& visitor, std::string_view name, const FaxListEntryView* entry
   }
 }
 
-// A code's name beside its number, as the verbose report names it.
-template <typename Visitor, typename Code>
+// A code's name beside its number, from the verbose report's table; none for
+// a code without a name, as for a fax without details.
+template <typename Visitor, typename Code, typename NamedCode>
 void codeName(Visitor& visitor, std::string_view name, const ExtendedFaxView* details,
-              Code (ExtendedFaxView::*read)() const, const char* (*nameOf)(Code)) {
-  if (details == nullptr) {
+              Code (ExtendedFaxView::*read)() const, const char* (*nameOf)(NamedCode)) {
+  const char* codeName = details == nullptr ? nullptr : nameOf((details->*read)());
+  if (codeName == nullptr) {
     visitor.none(name);
   } else {
-    visitor.word(name, nameOf((details->*read)()));
+    visitor.word(name, codeName);
   }
-}
-
-inline const char* statusName(std::uint16_t status) {
-  return faxStatusText(status);
-}
-
-// Eight upper-case hexadecimal digits, as the verbose report shows it.
-inline std::array<char, 8> handleDigits(std::uint32_t handle) {
-  static constexpr std::string_view kDigits = "0123456789ABCDEF";
-  std::array<char, 8> digits{};
-  for (std::size_t i = 0; i < digits.size(); ++i) {
-    digits[digits.size() - 1 - i] = kDigits[(handle >> (4 * i)) & 0xFU];
-  }
-  return digits;
 }
 
 }  // namespace fax_data
@@ -110,8 +97,7 @@ void visitFaxDataFields(Visitor& visitor, const FaxDataSource& source) {
   if (entry == nullptr) {
     visitor.none("faxHandle");
   } else {
-    const auto digits = fax_data::handleDigits(entry->faxHandle());
-    visitor.word("faxHandle", std::string_view(digits.data(), digits.size()));
+    visitor.handle("faxHandle", entry->faxHandle());
   }
   field(visitor, "flags", entry, &E::flags);
   flag(visitor, "received", entry, FaxFlagReceived);
@@ -172,7 +158,7 @@ void visitFaxDataFields(Visitor& visitor, const FaxDataSource& source) {
   field(visitor, "generalFaxPhone", details, &D::generalFaxPhone);
   field(visitor, "sendTime", details, &D::sendTime);
   field(visitor, "status", details, &D::status);
-  fax_data::codeName(visitor, "statusName", details, &D::status, fax_data::statusName);
+  fax_data::codeName(visitor, "statusName", details, &D::status, faxStatusName);
   field(visitor, "detailsErrorCode", details, &D::errorCode);
   field(visitor, "disposition", details, &D::disposition);
   field(visitor, "remoteId", details, &D::remoteId);

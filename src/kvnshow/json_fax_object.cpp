@@ -13,12 +13,19 @@ namespace kvn {
 
 namespace {
 
-// Bytes that JSON takes as they are inside a string: all but the quote, the
-// backslash and the control characters below 0x20.
+// The first byte of U+0080 to U+00BF in UTF-8; the C1 controls among them
+// (U+0080 to U+009F, which the bytes that Windows-1252 leaves undefined
+// become) are escaped, as DEL is.
+constexpr unsigned char kC1LeadByte = 0xC2;
+constexpr unsigned char kLastC1ContinuationByte = 0x9F;
+
+// Bytes that go into a string as they are: all but the quote, the backslash,
+// the control characters below 0x20, DEL, and the byte that may begin a C1
+// control, which addJsonString looks at with the byte after it.
 constexpr std::array<bool, 256> plainInString() {
   std::array<bool, 256> plain{};
   for (std::size_t byte = 0x20; byte < plain.size(); ++byte) {
-    plain[byte] = byte != '"' && byte != '\\';
+    plain[byte] = byte != '"' && byte != '\\' && byte != 0x7F && byte != kC1LeadByte;
   }
   return plain;
 }
@@ -79,16 +86,29 @@ void addEscaped(ReportText& report, char c) {
   }
 }
 
+bool isC1Control(std::string_view utf8, std::size_t i) {
+  return static_cast<unsigned char>(utf8[i]) == kC1LeadByte && i + 1 < utf8.size() &&
+         static_cast<unsigned char>(utf8[i + 1]) <= kLastC1ContinuationByte;
+}
+
 // A quoted string; runs of plain bytes are added whole.
 void addJsonString(ReportText& report, std::string_view utf8) {
   report.add('"');
   std::size_t runStart = 0;
   for (std::size_t i = 0; i < utf8.size(); ++i) {
-    if (!isPlain(utf8[i])) {
-      report.add(utf8.substr(runStart, i - runStart));
-      addEscaped(report, utf8[i]);
-      runStart = i + 1;
+    if (isPlain(utf8[i])) {
+      continue;
     }
+    report.add(utf8.substr(runStart, i - runStart));
+    if (isC1Control(utf8, i)) {
+      ++i;  // the control's code is its second byte: U+0080 is C2 80
+      addEscaped(report, utf8[i]);
+    } else if (static_cast<unsigned char>(utf8[i]) == kC1LeadByte) {
+      report.add(utf8[i]);  // U+00A0 to U+00BF
+    } else {
+      addEscaped(report, utf8[i]);
+    }
+    runStart = i + 1;
   }
   report.add(utf8.substr(runStart));
   report.add('"');
@@ -117,6 +137,7 @@ class JsonKeys {
   void number(std::string_view name, std::int64_t /*value*/) { none(name); }
   void boolean(std::string_view name, bool /*value*/) { none(name); }
   void word(std::string_view name, std::string_view /*ascii*/) { none(name); }
+  void handle(std::string_view name, std::uint32_t /*handle*/) { none(name); }
   void none(std::string_view name) {
     text_ += ends_.empty() ? "{\"" : ",\"";
     text_ += name;
@@ -166,11 +187,18 @@ class JsonObjectVisitor {
     report_.add(ascii);
     report_.add('"');
   }
+  void handle(std::string_view name, std::uint32_t handle) {
+    key(name);
+    report_.add('"');
+    report_.addHex8(handle);
+    report_.add('"');
+  }
   void none(std::string_view name) {
     key(name);
     report_.add("null");
   }
-  void close() { report_.add(field_ == 0 ? std::string_view("{}") : std::string_view("}")); }
+  // Every fax has fields: the first key opened the object.
+  void close() { report_.add('}'); }
 
  private:
   void key([[maybe_unused]] std::string_view name) {
@@ -186,6 +214,10 @@ class JsonObjectVisitor {
 };
 
 }  // namespace
+
+void prepareJsonFaxObjects() {
+  (void)jsonKeys();
+}
 
 void addJsonFaxObject(ReportText& report, Utf8FromAnsi& utf8, const FaxDataSource& source) {
   JsonObjectVisitor visitor(report, utf8);

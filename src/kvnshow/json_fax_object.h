@@ -10,6 +10,10 @@
 
 namespace kvn {
 
+// Builds what every object takes, its keys, once: called before the list is
+// walked, so that adding an object allocates nothing.
+void prepareJsonFaxObjects();
+
 // Adds the object, without a line end.
 void addJsonFaxObject(ReportText& report, Utf8FromAnsi& utf8, const FaxDataSource& source);
 

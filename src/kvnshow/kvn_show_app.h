@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 
 #include "kvnapi/kvnrecords.h"
 #include "kvnprogram/kvn_program.h"
@@ -15,6 +16,7 @@ namespace kvn {
 
 struct CommandLine;
 class FaxDataDocument;
+struct FaxTotals;
 
 class KvnShowApp : public KvnProgram {
  public:
@@ -43,6 +45,15 @@ class KvnShowApp : public KvnProgram {
   // then the totals. False only when the list cannot be retrieved.
   bool listFaxes(std::int32_t directionFilter, std::int32_t reportMode,
                  const char* const* patterns);
+  // Sorts the fetched list on request, then walks it, reporting each selected
+  // fax, as text or into the data document it begins; counts into totals.
+  void walkFaxList(KvnListHandle list, std::int32_t directionFilter, std::int32_t reportMode,
+                   const char* const* patterns, std::optional<FaxDataDocument>& document,
+                   FaxTotals& totals);
+  // Completes the document, if one was begun, writes the totals and releases
+  // the list.
+  void endListing(KvnListHandle list, std::optional<FaxDataDocument>& document,
+                  const FaxTotals& totals, std::int32_t directionFilter) const;
   // Prints one selected fax in the report style; false, with a message
   // instead, when the fax's details cannot be loaded.
   bool reportFax(const void* entry, std::int64_t ordinal, std::int32_t reportMode);

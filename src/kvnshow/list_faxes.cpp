@@ -1,6 +1,8 @@
 // The listing: fetch the user's fax list, sort it on request, walk it, select
 // and report faxes, print the totals.
+#include <new>
 #include <optional>
+
 #include "kvnapi/kvnapi.h"
 #include "kvnapi/kvnconstants.h"
 #include "kvnapi/kvnrecords.h"
@@ -29,6 +31,23 @@ bool KvnShowApp::listFaxes(std::int32_t directionFilter, std::int32_t reportMode
     return false;
   }
 
+  // From here on the list is released and the totals are written whatever
+  // happens, running out of memory too, which then ends the run.
+  FaxTotals totals;
+  std::optional<FaxDataDocument> document;
+  try {
+    walkFaxList(list, directionFilter, reportMode, patterns, document, totals);
+  } catch (const std::bad_alloc&) {
+    endListing(list, document, totals, directionFilter);
+    throw;
+  }
+  endListing(list, document, totals, directionFilter);
+  return true;
+}
+
+void KvnShowApp::walkFaxList(KvnListHandle list, std::int32_t directionFilter,
+                             std::int32_t reportMode, const char* const* patterns,
+                             std::optional<FaxDataDocument>& document, FaxTotals& totals) {
   if (sortMode != kSortNone) {
     std::fputs("Sorting fax list by date...\n", out);
     flushOutput(out);
@@ -40,7 +59,6 @@ bool KvnShowApp::listFaxes(std::int32_t directionFilter, std::int32_t reportMode
 
   // From here on the listing has begun: a data document is completed
   // whatever happens to single faxes.
-  std::optional<FaxDataDocument> document;
   std::FILE* listing = out;
   if (format != ListingFormat::Text) {
     listing = stdout;
@@ -50,7 +68,6 @@ bool KvnShowApp::listFaxes(std::int32_t directionFilter, std::int32_t reportMode
   // The end of the list and a failed fetch both end the walk, silently. So
   // does a listing that cannot be written: the run fails whatever follows,
   // and the rest of a long list would be walked for nobody.
-  FaxTotals totals;
   void* element = nullptr;
   for (std::int32_t result = KvnListGetFirstElementPtr(list, &element);
        result == 0 && std::ferror(listing) == 0;
@@ -63,6 +80,10 @@ bool KvnShowApp::listFaxes(std::int32_t directionFilter, std::int32_t reportMode
     totals.countSelected(entry);
     if (totals.selected == 1) {
       writeListingStart(out);
+      if (document) {
+        // The text listing's first report takes it out; data goes elsewhere.
+        flushOutput(out);
+      }
     }
     const bool reported = document ? reportFaxData(element, reportMode, *document)
                                    : reportFax(element, totals.selected, reportMode);
@@ -70,14 +91,16 @@ bool KvnShowApp::listFaxes(std::int32_t directionFilter, std::int32_t reportMode
       ++totals.listed;
     }
   }
+}
 
+void KvnShowApp::endListing(KvnListHandle list, std::optional<FaxDataDocument>& document,
+                            const FaxTotals& totals, std::int32_t directionFilter) const {
   if (document) {
     document->end();
   }
   writeListingEnd(out, totals, directionFilter);
   flushOutput(out);
   KvnCloseListHandle(list);
-  return true;
 }
 
 }  // namespace kvn

@@ -38,16 +38,16 @@ int main(int argc, char** argv) {
   const kvn::CommandLine line = kvn::parseCommandLine(argc, argv);
   std::FILE* console = kvn::consoleFor(line.format);
   writeBanner(console);
-  // Before anything reads the library's version: without the library, or
-  // one of its calls, the run ends here, saying which.
-  if (const std::string& missing = kvn::bindClientLibrary(); !missing.empty()) {
-    std::fprintf(console, "%s\n", missing.c_str());
-    return kvn::finishStandardOutput(kvn::kExitNoClientLibrary, console);
-  }
   int status = kvn::kExitSuccess;
+  // Every allocation of the run is in here, the library's message too.
   try {
+    // Before anything reads the library's version: without the library, or
+    // one of its calls, the run ends here, saying which.
+    if (const std::string& missing = kvn::bindClientLibrary(); !missing.empty()) {
+      std::fprintf(console, "%s\n", missing.c_str());
+      return kvn::finishStandardOutput(kvn::kExitNoClientLibrary, console);
+    }
     kvn::KvnShowApp app(console);
-    app.out = console;
     status = app.run(line);
     // A refused release leaves the connection open for us to close.
     if (app.isConnected()) {

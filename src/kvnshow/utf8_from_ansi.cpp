@@ -45,6 +45,16 @@ void appendUtf8(std::string& utf8, std::uint32_t codePoint) {
 
 }  // namespace
 
+void Utf8FromAnsi::reserve(std::size_t longestAnsi) {
+  // A byte of a code page is at most one UTF-16 unit, and a unit at most
+  // three bytes of UTF-8 (a pair of them, from four bytes, four).
+  constexpr std::size_t kLongestUtf8PerByte = 3;
+  utf8_.reserve(longestAnsi * kLongestUtf8PerByte);
+#if defined(_WIN32)
+  wide_.reserve(longestAnsi);
+#endif
+}
+
 std::string_view Utf8FromAnsi::convert(std::string_view ansi) {
   if (isAscii(ansi)) {
     return ansi;

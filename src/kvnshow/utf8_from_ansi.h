@@ -3,15 +3,21 @@
 #ifndef KVNSHOW_UTF8_FROM_ANSI_H
 #define KVNSHOW_UTF8_FROM_ANSI_H
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace kvn {
 
 // Converts texts one at a time, reusing its own room, so that a listing of
-// any length allocates nothing once the longest text has been seen.
+// any length allocates nothing once the longest text has been seen, or once
+// room for it was reserved.
 class Utf8FromAnsi {
  public:
+  // Room for texts of up to longestAnsi bytes, so that converting them
+  // allocates nothing.
+  void reserve(std::size_t longestAnsi);
+
   // The text in UTF-8: on Windows converted from the process's ANSI code
   // page, elsewhere from Windows-1252, the code page of Western Windows. A
   // text of ASCII alone is handed back as it is; a converted one is valid

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "kvnprogram/fax_code_names.h"
 #include "kvnprogram/fax_status_text.h"
 #include "kvnshow/fax_flags.h"
 
@@ -40,37 +41,12 @@ void addNamedNumberLine(ReportText& report, LabelColumns labelColumns, std::int6
   report.add('\n');
 }
 
+// A priority or print job type without a name.
+std::string_view nameOrUnknown(const char* name) {
+  return name != nullptr ? std::string_view(name) : std::string_view("Unknown");
+}
+
 }  // namespace
-
-const char* priorityName(std::uint8_t priority) {
-  switch (priority) {
-    case 0:
-      return "Normal";
-    case 1:
-      return "Low";
-    case 2:
-      return "High";
-    default:
-      return "Unknown";
-  }
-}
-
-const char* printJobTypeName(std::int16_t printJobType) {
-  switch (printJobType) {
-    case 1:
-      return "PCL-5";
-    case 2:
-      return "PostScript";
-    case 3:
-      return "PCL-5/alt";
-    case 4:
-      return "PostScript/alt";
-    case 5:
-      return "ConversionList";
-    default:
-      return "Unknown";
-  }
-}
 
 void addVerboseFaxReport(ReportText& report, const FaxListEntryView& entry, std::int64_t ordinal,
                          std::string_view dateText, const ExtendedFaxView& record) {
@@ -129,9 +105,9 @@ void addVerboseFaxReport(ReportText& report, const FaxListEntryView& entry, std:
   addNumberLine(report, "  Disposition     ", record.disposition());
   addNumberLine(report, "  Custom1         ", record.custom1());
   addNamedNumberLine(report, "  Priority        ", record.priority(),
-                     priorityName(record.priority()));
+                     nameOrUnknown(priorityName(record.priority())));
   addNamedNumberLine(report, "  PrintJobType    ", record.printJobType(),
-                     printJobTypeName(record.printJobType()));
+                     nameOrUnknown(printJobTypeName(record.printJobType())));
 }
 
 }  // namespace kvn

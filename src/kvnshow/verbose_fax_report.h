@@ -11,11 +11,6 @@
 
 namespace kvn {
 
-// "Normal", "Low", "High", or "Unknown" for any other value.
-const char* priorityName(std::uint8_t priority);
-// "PCL-5" to "ConversionList" for 1 to 5, "Unknown" for any other value.
-const char* printJobTypeName(std::int16_t printJobType);
-
 // One fax's block, headed by its ordinal and unique-ID.
 void addVerboseFaxReport(ReportText& report, const FaxListEntryView& entry, std::int64_t ordinal,
                          std::string_view dateText, const ExtendedFaxView& record);

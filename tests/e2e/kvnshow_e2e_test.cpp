@@ -92,6 +92,7 @@ class CaseTest : public testing::Test {
       EXPECT_EQ(checkCallsFollowFlushedLines(outcome.standardError, onStandardError(announced)),
                 "");
       EXPECT_EQ(checkDataFlushedPerFax(outcome.standardOutput, ran.calls), "");
+      EXPECT_EQ(checkListingStartBeforeData(outcome.standardError, ran.calls), "");
     } else {
       EXPECT_TRUE(outcome.standardError.empty())
           << "standard error must stay empty, got " << visibleBytes(outcome.standardError);

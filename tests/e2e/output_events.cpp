@@ -277,4 +277,33 @@ std::string checkDataFlushedPerFax(const std::string& data, const std::vector<Ou
   return {};
 }
 
+std::string checkListingStartBeforeData(const std::string& lines,
+                                        const std::vector<OutputEvent>& calls) {
+  const auto firstWithData = std::find_if(
+      calls.begin(), calls.end(), [](const OutputEvent& call) { return call.outputOffset > 0; });
+  if (firstWithData == calls.end()) {
+    return {};
+  }
+  // The listing begins after the last progress line before the walk.
+  std::size_t listingStart = std::string::npos;
+  for (const std::string_view progress :
+       {"Retrieving fax list...\n", "Sorting fax list by date...\n", "Can't sort the fax list"}) {
+    const std::size_t found = lines.rfind(progress);
+    if (found != std::string::npos && (listingStart == std::string::npos || found > listingStart)) {
+      listingStart = found;
+    }
+  }
+  if (listingStart == std::string::npos) {
+    return "found no line before the listing on standard error";
+  }
+  const std::size_t blankLine = lines.find('\n', listingStart) + 1;
+  if (blankLine >= lines.size() || lines[blankLine] != '\n' ||
+      firstWithData->errorOffset <= static_cast<long long>(blankLine)) {
+    return firstWithData->what +
+           " found data written, but not the blank line ahead of the listing "
+           "on standard error: it was not flushed with the first fax";
+  }
+  return {};
+}
+
 }  // namespace kvn::e2e

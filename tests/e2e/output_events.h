@@ -46,6 +46,13 @@ std::vector<OutputEvent> onStandardError(std::vector<OutputEvent> events);
 // or an empty text.
 std::string checkDataFlushedPerFax(const std::string& data, const std::vector<OutputEvent>& calls);
 
+// The same run: the blank line that begins the listing on standard error is
+// out, as the text listing's is, by the first call that finds data written,
+// so that with both streams on one file it stands before the data. Returns
+// what is wrong, or an empty text.
+std::string checkListingStartBeforeData(const std::string& lines,
+                                        const std::vector<OutputEvent>& calls);
+
 }  // namespace kvn::e2e
 
 #endif  // KVN_TESTS_E2E_OUTPUT_EVENTS_H

@@ -135,6 +135,24 @@ TEST_P(OutputFailureTest, IsReportedAndEndsTheRunCleanly) {
   }
 }
 
+// Without the client library a data run writes nothing to standard output:
+// a full disk there changes nothing, and the one line goes to standard error.
+TEST(OutputFailureTest, DataRunWithoutLibraryWritesNothingThere) {
+  KvnshowRun run;
+  run.arguments = {"-s", "normal", "-u", "ALICE", "-json"};
+  run.library = ClientLibrary::None;
+  run.standardOutput = StandardOutput::Full;
+  run.dataOnStandardOutput = true;
+  const ProgramOutcome outcome = runKvnshow(run).program;
+  ASSERT_TRUE(outcome.failure.empty()) << outcome.failure;
+  ASSERT_TRUE(outcome.exited) << "ended by signal " << outcome.signal;
+  EXPECT_EQ(outcome.exitStatus, 1);
+  const std::string lastLine = outcome.standardError.substr(
+      outcome.standardError.rfind('\n', outcome.standardError.size() - 2) + 1);
+  EXPECT_EQ(lastLine.rfind("Can't load the Kavrin client library KVWIN32: ", 0), 0U)
+      << visibleBytes(outcome.standardError);
+}
+
 INSTANTIATE_TEST_SUITE_P(Runs, OutputFailureTest, testing::ValuesIn(kCases),
                          [](const testing::TestParamInfo<OutputFailureCase>& info) {
                            return std::string(info.param.name);

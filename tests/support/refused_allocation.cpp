@@ -1,11 +1,15 @@
 // A test-only stand-in for running out of memory, loaded into the real program
 // with the fake sleep (LD_PRELOAD): with KVN_REFUSE_ALLOCATIONS_FROM=<bytes> in
 // the environment, every operator new or new[] of that many bytes or more
-// throws std::bad_alloc. Smaller requests, and every request when the variable
-// is not set, go to the next definition in the search order: the C++
-// library's, or a sanitizer's, so each delete still meets its own new.
+// throws std::bad_alloc; with KVN_REFUSE_ALLOCATIONS_AFTER=<count>, every one
+// after the first count of them does, whatever its size, so that a test can
+// make each allocation of a run in turn the first to fail. Other requests, and
+// every request when neither is set, go to the next definition in the search
+// order: the C++ library's, or a sanitizer's, so each delete still meets its
+// own new.
 #include <dlfcn.h>
 
+#include <atomic>
 #include <cstdint>
 #include <cstdlib>
 #include <new>
@@ -14,12 +18,18 @@ namespace {
 
 using Allocation = void* (*)(std::size_t);
 
-std::size_t refusedFrom() {
-  static const std::size_t limit = [] {
-    const char* text = std::getenv("KVN_REFUSE_ALLOCATIONS_FROM");  // NOLINT(concurrency-mt-unsafe)
-    return text == nullptr || *text == '\0' ? SIZE_MAX : std::strtoull(text, nullptr, 10);
-  }();
-  return limit;
+// The number in the environment variable, or SIZE_MAX when it is not set.
+std::size_t limitIn(const char* name) {
+  const char* text = std::getenv(name);  // NOLINT(concurrency-mt-unsafe)
+  return text == nullptr || *text == '\0' ? SIZE_MAX : std::strtoull(text, nullptr, 10);
+}
+
+std::atomic<std::size_t> allocations{0};
+
+bool refused(std::size_t size) {
+  static const std::size_t refusedFrom = limitIn("KVN_REFUSE_ALLOCATIONS_FROM");
+  static const std::size_t refusedAfter = limitIn("KVN_REFUSE_ALLOCATIONS_AFTER");
+  return size >= refusedFrom || (refusedAfter != SIZE_MAX && ++allocations > refusedAfter);
 }
 
 Allocation nextAllocation(const char* name) {
@@ -42,7 +52,7 @@ constexpr const char* kNewArray = kWideSize ? "_Znam" : "_Znaj";
 // NOLINTNEXTLINE(cert-dcl54-cpp,misc-new-delete-overloads)
 void* operator new(std::size_t size) {
   static const Allocation next = nextAllocation(kNew);
-  if (size >= refusedFrom()) {
+  if (refused(size)) {
     throw std::bad_alloc();
   }
   return next(size);
@@ -51,7 +61,7 @@ void* operator new(std::size_t size) {
 // NOLINTNEXTLINE(cert-dcl54-cpp,misc-new-delete-overloads)
 void* operator new[](std::size_t size) {
   static const Allocation next = nextAllocation(kNewArray);
-  if (size >= refusedFrom()) {
+  if (refused(size)) {
     throw std::bad_alloc();
   }
   return next(size);
