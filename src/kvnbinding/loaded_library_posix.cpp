@@ -29,7 +29,9 @@ std::string loaderError() {
 
 // The folders the loader searches for the program's own libraries, in its
 // order: LD_LIBRARY_PATH, the program's runtime path ($ORIGIN expanded), the
-// system's folders.
+// system's folders; absolute ones only. The loader reports an empty entry as
+// "." and keeps a relative one as it is: either would be the current folder,
+// or one in it, wherever the program was started.
 std::vector<std::string> programSearchPath() {
   std::vector<std::string> folders;
   void* program = dlopen(nullptr, RTLD_NOW);
@@ -43,7 +45,7 @@ std::vector<std::string> programSearchPath() {
       dlinfo(program, RTLD_DI_SERINFO, info) == 0) {
     const std::span<const Dl_serpath> paths(info->dls_serpath, info->dls_cnt);
     for (const Dl_serpath& path : paths) {
-      if (path.dls_name != nullptr && *path.dls_name != '\0') {
+      if (path.dls_name != nullptr && *path.dls_name == '/') {
         folders.emplace_back(path.dls_name);
       }
     }
