@@ -45,6 +45,27 @@ std::string reasonFor(const char* fileName, DWORD error) {
   }
 }
 
+// The path a module was loaded from, as much of it as the system gives.
+std::string modulePath(HMODULE module) {
+  std::array<char, MAX_PATH + 1> path{};
+  const DWORD length = GetModuleFileNameA(module, path.data(), static_cast<DWORD>(path.size() - 1));
+  return std::string(path.data(), length);
+}
+
+// The folder of the program's own file; empty where it cannot be had whole,
+// or where it holds a ';', at which the loader, which joins the folders of
+// its search with ';', would split it.
+std::string programFolder() {
+  const std::string path = modulePath(nullptr);
+  const std::size_t end = path.find_last_of("\\/");
+  if (path.size() >= MAX_PATH || end == std::string::npos || path.find(';') != std::string::npos) {
+    return {};
+  }
+  // A drive's root keeps its backslash: "C:" alone is that drive's current
+  // folder.
+  return path.substr(0, end == 2 && path[1] == ':' ? end + 1 : end);
+}
+
 }  // namespace
 
 const char* clientLibraryFileName() {
@@ -52,6 +73,16 @@ const char* clientLibraryFileName() {
 }
 
 LoadedLibrary loadLibrary(const char* fileName) {
+  // The current folder is taken out of the search, for this library and for
+  // those it loads in turn: a KVWIN32.dll left in whatever folder a run is
+  // started from would otherwise be loaded, ahead of PATH, with the rights of
+  // whoever started it. The DLL directory is searched right after the
+  // program's folder, before the system folders: set to the program's folder
+  // itself, it leaves the rest of the search in its order. An empty one, the
+  // fallback, takes the current folder out on Windows too, but not under Wine.
+  if (SetDllDirectoryA(programFolder().c_str()) == FALSE) {
+    return {nullptr, reasonFor(fileName, GetLastError())};
+  }
   // A library that will not load must not stop an unattended run with a
   // message box: the error comes back as a code instead.
   const UINT previousMode = SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
@@ -69,10 +100,7 @@ ExportAddress findExport(void* handle, const char* name) {
 }
 
 std::string loadedPath(void* handle) {
-  std::array<char, MAX_PATH + 1> path{};
-  const DWORD length = GetModuleFileNameA(static_cast<HMODULE>(handle), path.data(),
-                                          static_cast<DWORD>(path.size() - 1));
-  return std::string(path.data(), length);
+  return modulePath(static_cast<HMODULE>(handle));
 }
 
 }  // namespace kvn::binding
