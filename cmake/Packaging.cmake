@@ -45,9 +45,22 @@ if(WIN32)
     install(FILES ${kvn_windows_docs} DESTINATION ${kvn_demo_package} COMPONENT demo)
   endif()
 else()
+  # The installed kvnshow finds the library relative to itself, wherever the
+  # tree is installed. It is linked apart, with that runtime path from the
+  # start, so that nothing is written over: CMake would otherwise pad the
+  # build tree's kvnshow's runtime path with empty entries, room for the
+  # installed one, and the loader reads an empty entry as the current folder.
+  file(RELATIVE_PATH kvn_bin_to_lib /${CMAKE_INSTALL_BINDIR} /${KVN_INSTALL_PRIVATE_LIBDIR})
+  add_executable(kvnshow_installed)
+  target_link_libraries(kvnshow_installed PRIVATE kvnshowmain)
+  set_target_properties(kvnshow_installed PROPERTIES
+    OUTPUT_NAME kvnshow
+    RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/installed
+    BUILD_WITH_INSTALL_RPATH ON
+    INSTALL_RPATH "$ORIGIN/${kvn_bin_to_lib}")
+  install(TARGETS kvnshow_installed RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   # The stand-in library goes in KVN_INSTALL_PRIVATE_LIBDIR. A shared library
   # is not a program: 0644.
-  install(TARGETS kvnshow RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   if(TARGET KVWIN32)
     install(TARGETS KVWIN32
       LIBRARY DESTINATION ${KVN_INSTALL_PRIVATE_LIBDIR}
@@ -76,11 +89,6 @@ else()
   # A package with no Debian revision is a native one: its changelog is
   # changelog.gz.
   install(FILES ${CMAKE_BINARY_DIR}/compressed_docs/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
-
-  # The installed kvnshow finds the library relative to itself, wherever the
-  # tree is installed.
-  file(RELATIVE_PATH kvn_bin_to_lib /${CMAKE_INSTALL_BINDIR} /${KVN_INSTALL_PRIVATE_LIBDIR})
-  set_target_properties(kvnshow PROPERTIES INSTALL_RPATH "$ORIGIN/${kvn_bin_to_lib}")
 endif()
 
 set(CPACK_PACKAGE_NAME kvnshow)

@@ -101,10 +101,11 @@ std::string readHeaderLine(std::string_view line, E2eCase& testCase, bool& statu
     }
     testCase.fromFirstLine = words.front() == "from-first-line";
   } else if (key == "library") {
-    static constexpr std::array<std::pair<std::string_view, ClientLibrary>, 3> kLibraries = {{
+    static constexpr std::array<std::pair<std::string_view, ClientLibrary>, 4> kLibraries = {{
         {"none", ClientLibrary::None},
         {"lacking-call", ClientLibrary::LackingCall},
         {"other-architecture", ClientLibrary::OtherArchitecture},
+        {"stand-in-copy", ClientLibrary::StandinCopy},
     }};
     const auto* found =
         words.size() == 1
@@ -112,7 +113,7 @@ std::string readHeaderLine(std::string_view line, E2eCase& testCase, bool& statu
                            [&words](const auto& library) { return library.first == words.front(); })
             : kLibraries.end();
     if (found == kLibraries.end()) {
-      return "library takes one word: none, lacking-call or other-architecture";
+      return "library takes one word: none, lacking-call, other-architecture or stand-in-copy";
     }
     testCase.library = found->second;
   } else if (key == "mask") {

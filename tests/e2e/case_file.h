@@ -15,9 +15,10 @@ inline constexpr std::string_view kStdoutSeparator = "--- stdout";
 inline constexpr std::string_view kStderrSeparator = "--- stderr";
 
 // What the program finds beside itself: the stand-in client library of its
-// build, nothing, a library that lacks one of the thirteen calls, or one of
-// another architecture.
-enum class ClientLibrary { Standin, None, LackingCall, OtherArchitecture };
+// build, nothing, a library that lacks one of the thirteen calls, one of
+// another architecture, or a copy of the stand-in. All but the first put a copy
+// of the program, with that library, in a folder of its own.
+enum class ClientLibrary { Standin, None, LackingCall, OtherArchitecture, StandinCopy };
 
 struct E2eCase {
   std::vector<std::string> arguments;      // the arguments after the program name

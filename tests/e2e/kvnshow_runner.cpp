@@ -15,6 +15,9 @@ namespace {
 namespace fs = std::filesystem;
 
 const fs::path kProgram = KVN_E2E_PROGRAM;
+// The build's stand-in, which also waits, working, in the folder a program
+// apart is started from.
+const fs::path kStandinLibrary = KVN_E2E_STANDIN_LIBRARY;
 // The libraries a case can put beside the program instead of the stand-in.
 const fs::path kLackingCallLibrary = KVN_E2E_LACKING_CALL_LIBRARY;
 const fs::path kOtherArchitectureLibrary = KVN_E2E_OTHER_ARCHITECTURE_LIBRARY;
@@ -95,6 +98,17 @@ bool wineFailedToStart(const ProgramOutcome& outcome, const fs::path& callTrace)
          readWholeFile(callTrace).empty();
 }
 
+// Copies source into folder under the client library's file name; false,
+// with problem set, when it was not built.
+bool putLibrary(const fs::path& source, const fs::path& folder, std::string& problem) {
+  if (!fs::is_regular_file(source)) {
+    problem = "not built: the library " + source.string();
+    return false;
+  }
+  fs::copy_file(source, folder / kClientLibraryFile);
+  return true;
+}
+
 // Puts a copy of the program, and the library the run asks for, in a folder of
 // their own; returns the copy's path, or empty with problem set.
 fs::path programBeside(ClientLibrary library, const fs::path& folder, std::string& problem) {
@@ -103,15 +117,22 @@ fs::path programBeside(ClientLibrary library, const fs::path& folder, std::strin
   fs::copy_file(kProgram, program);
   const fs::path& source = library == ClientLibrary::LackingCall         ? kLackingCallLibrary
                            : library == ClientLibrary::OtherArchitecture ? kOtherArchitectureLibrary
+                           : library == ClientLibrary::StandinCopy       ? kStandinLibrary
                                                                          : fs::path();
-  if (library != ClientLibrary::None) {
-    if (!fs::is_regular_file(source)) {
-      problem = "not built: the library " + source.string();
-      return {};
-    }
-    fs::copy_file(source, folder / kClientLibraryFile);
+  if (library != ClientLibrary::None && !putLibrary(source, folder, problem)) {
+    return {};
   }
   return program;
+}
+
+// The folder a program apart is started from: it holds the server
+// descriptions, as the default folder does, and a working stand-in, which
+// the program must not load, since the loader would find it only by looking
+// in the current folder. Empty, with problem set, when it cannot be made.
+fs::path workingFolderWithLibrary(const fs::path& folder, std::string& problem) {
+  fs::create_directory(folder);
+  fs::create_directory_symlink(serversDirectory(), folder / serversDirectory().filename());
+  return putLibrary(kStandinLibrary, folder, problem) ? folder : fs::path();
 }
 
 // Every spelling of folder that the program can write, the Windows one under
@@ -170,10 +191,15 @@ KvnshowOutcome runKvnshow(const KvnshowRun& run) {
   const fs::path callTrace = scratch.path() / "calls.log";
 
   fs::path executable = kProgram;
+  fs::path workingDirectory = run.workingDirectory.value_or(serversDirectory().parent_path());
   const fs::path programFolder = scratch.path() / "program";
   if (run.library != ClientLibrary::Standin) {
     executable = programBeside(run.library, programFolder, outcome.program.failure);
-    if (executable.empty()) {
+    if (!run.workingDirectory && !executable.empty()) {
+      workingDirectory =
+          workingFolderWithLibrary(scratch.path() / "working", outcome.program.failure);
+    }
+    if (executable.empty() || workingDirectory.empty()) {
       return outcome;
     }
   }
@@ -192,7 +218,7 @@ KvnshowOutcome runKvnshow(const KvnshowRun& run) {
                                   run.arguments.end());
   }
   program.environment = environmentFor(run, pauseLog, callTrace);
-  program.workingDirectory = run.workingDirectory.value_or(serversDirectory().parent_path());
+  program.workingDirectory = workingDirectory;
   program.scratchDirectory = scratch.path();
   program.standardOutput = run.standardOutput;
   program.pipeBytesRead = run.pipeBytesRead;
@@ -236,8 +262,9 @@ KvnshowOutcome runKvnshow(const KvnshowRun& run) {
     outcome.calls = untranslatedOffsets(written, std::move(outcome.calls));
   }
   if (run.library != ClientLibrary::Standin) {
-    // No offsets to move: no library of the case's own traces its calls, and
-    // the run ends before its first pause.
+    // After the offsets were moved, which a text with the folder's name in it
+    // would shift: the program names it only when the run ends before its
+    // first pause, with no library call traced.
     nameProgramFolder(outcome.program.standardOutput, programFolder);
   }
   if (!pauseProblem.empty()) {

@@ -45,9 +45,11 @@ struct KvnshowRun {
   // standard error. Under Wine standard output then takes the bytes as they
   // are, while standard error is in text mode, as standard output otherwise is.
   bool dataOnStandardOutput = false;
-  // Anything but the stand-in: the program runs from a folder of its own
-  // with that library, or none, beside it. Its path in the output reads
-  // kProgramFolder.
+  // Anything but the build's stand-in where it was built: a copy of the
+  // program runs from a folder of its own with that library, or none, beside
+  // it, started (unless workingDirectory says otherwise) from a folder that
+  // holds the server descriptions and a working stand-in, which it must not
+  // load from there. Its folder's path in the output reads kProgramFolder.
   ClientLibrary library = ClientLibrary::Standin;
 };
 

@@ -1,7 +1,8 @@
 # Installs BUILD_DIR into a fresh ROOT and runs the installed kvnshow against
 # the demo server, with no library path set: it must find its private client
-# library through its runtime path, end with status 0, list alice's eleven
-# faxes and write nothing on standard error.
+# library through its runtime path, which names no folder relative to the
+# current one, end with status 0, list alice's eleven faxes and write nothing
+# on standard error.
 #
 # Without PACKAGE, cmake --install --prefix ROOT installs it. With PACKAGE,
 # CPACK makes the Debian package and DPKG_DEB -x unpacks it into ROOT, so that
@@ -53,6 +54,10 @@ foreach(file ${BINDIR}/kvnshow ${LIBDIR}/libKVWIN32.so ${MANDIR}/man1/kvnshow.1.
     message(FATAL_ERROR "not installed: ${file}")
   endif()
 endforeach()
+# Their runtime paths are the installed tree's own, with nothing that names
+# the current folder.
+include(${CMAKE_CURRENT_LIST_DIR}/../runpath/runpath_entries.cmake)
+kvn_check_runpaths(${READELF} ${tree}/${BINDIR}/kvnshow ${tree}/${LIBDIR}/libKVWIN32.so)
 execute_process(
   COMMAND ${CMAKE_COMMAND} -E env --unset=LD_LIBRARY_PATH TZ=UTC
           ${tree}/${BINDIR}/kvnshow -s demo -u alice

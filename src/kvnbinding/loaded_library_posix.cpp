@@ -1,89 +1,19 @@
+// The platform's loader on Linux (CMake picks this file or the Windows one).
 #include "kvnbinding/loaded_library.h"
 
-#if defined(_WIN32)
-#include <windows.h>
-#else
 #include <dlfcn.h>
 #include <link.h>
 #include <unistd.h>
 
+#include <array>
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <span>
+#include <string>
 #include <vector>
-#endif
-
-#include <array>
-#include <cstdio>
 
 namespace kvn::binding {
-
-#if defined(_WIN32)
-
-namespace {
-
-// The system's own text of an error, on one line, without its closing stop.
-std::string systemText(DWORD error) {
-  std::array<char, 512> text{};
-  const DWORD length =
-      FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
-                     text.data(), static_cast<DWORD>(text.size()), nullptr);
-  std::string line(text.data(), length);
-  for (char& c : line) {
-    c = (c == '\r' || c == '\n') ? ' ' : c;
-  }
-  while (!line.empty() && (line.back() == ' ' || line.back() == '.')) {
-    line.pop_back();
-  }
-  return line.empty() ? "unknown error" : line;
-}
-
-// The two reasons an operator meets at a site are said in the program's own
-// words: the system's texts for them do not say what to do.
-std::string reasonFor(const char* fileName, DWORD error) {
-  const std::string code = " (error " + std::to_string(error) + ")";
-  switch (error) {
-    case ERROR_MOD_NOT_FOUND:
-      return std::string(fileName) + ", or a library it needs, was not found" + code;
-    case ERROR_BAD_EXE_FORMAT:
-      return std::string(fileName) +
-             " is of another architecture than this kvnshow.exe, or not a Windows library" + code;
-    default:
-      return systemText(error) + code;
-  }
-}
-
-}  // namespace
-
-const char* clientLibraryFileName() {
-  return "KVWIN32.dll";
-}
-
-LoadedLibrary loadLibrary(const char* fileName) {
-  // A library that will not load must not stop an unattended run with a
-  // message box: the error comes back as a code instead.
-  const UINT previousMode = SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
-  HMODULE module = LoadLibraryA(fileName);
-  const DWORD error = GetLastError();
-  SetErrorMode(previousMode);
-  if (module == nullptr) {
-    return {nullptr, reasonFor(fileName, error)};
-  }
-  return {module, {}};
-}
-
-ExportAddress findExport(void* handle, const char* name) {
-  return reinterpret_cast<ExportAddress>(GetProcAddress(static_cast<HMODULE>(handle), name));
-}
-
-std::string loadedPath(void* handle) {
-  std::array<char, MAX_PATH + 1> path{};
-  const DWORD length = GetModuleFileNameA(static_cast<HMODULE>(handle), path.data(),
-                                          static_cast<DWORD>(path.size() - 1));
-  return std::string(path.data(), length);
-}
-
-#else
 
 namespace {
 
@@ -99,7 +29,9 @@ std::string loaderError() {
 
 // The folders the loader searches for the program's own libraries, in its
 // order: LD_LIBRARY_PATH, the program's runtime path ($ORIGIN expanded), the
-// system's folders.
+// system's folders; absolute ones only. The loader reports an empty entry as
+// "." and keeps a relative one as it is: either would be the current folder,
+// or one in it, wherever the program was started.
 std::vector<std::string> programSearchPath() {
   std::vector<std::string> folders;
   void* program = dlopen(nullptr, RTLD_NOW);
@@ -113,7 +45,7 @@ std::vector<std::string> programSearchPath() {
       dlinfo(program, RTLD_DI_SERINFO, info) == 0) {
     const std::span<const Dl_serpath> paths(info->dls_serpath, info->dls_cnt);
     for (const Dl_serpath& path : paths) {
-      if (path.dls_name != nullptr && *path.dls_name != '\0') {
+      if (path.dls_name != nullptr && *path.dls_name == '/') {
         folders.emplace_back(path.dls_name);
       }
     }
@@ -166,7 +98,5 @@ std::string loadedPath(void* handle) {
   }
   return map->l_name;
 }
-
-#endif
 
 }  // namespace kvn::binding
