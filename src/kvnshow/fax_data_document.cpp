@@ -8,8 +8,13 @@
 namespace kvn {
 
 FaxDataDocument::FaxDataDocument(std::FILE* out, ListingFormat format, bool withDetails,
-                                 std::int32_t tzOffset)
-    : out_(out), format_(format), withDetails_(withDetails), tzOffset_(tzOffset) {}
+                                 std::int32_t tzOffset, Utf8FromAnsi& texts)
+    : out_(out), format_(format), withDetails_(withDetails), tzOffset_(tzOffset), utf8_(texts) {}
+
+// The longest texts of the data fields, the comment and the list entry's
+// last, are converted whole.
+static_assert(extended_fax::kComment.room <= Utf8FromAnsi::kLongestText &&
+              fax_entry::kFaxUserId.room <= Utf8FromAnsi::kLongestText);
 
 void FaxDataDocument::addStart(ReportText& report) const {
   if (format_ == ListingFormat::Csv) {

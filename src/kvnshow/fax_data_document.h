@@ -22,7 +22,9 @@ class FaxDataDocument {
  public:
   // withDetails: the listing loads each fax's extended record (-e, -v), and
   // every fax carries its fields. tzOffset turns the server's times into UTC.
-  FaxDataDocument(std::FILE* out, ListingFormat format, bool withDetails, std::int32_t tzOffset);
+  // texts converts the records' texts; it outlives the document.
+  FaxDataDocument(std::FILE* out, ListingFormat format, bool withDetails, std::int32_t tzOffset,
+                  Utf8FromAnsi& texts);
 
   // One selected fax; details is null when the listing loads none or when
   // they could not be loaded. Flushes.
@@ -39,7 +41,7 @@ class FaxDataDocument {
   bool withDetails_;
   std::int32_t tzOffset_;
   std::int64_t faxes_ = 0;
-  Utf8FromAnsi utf8_;
+  Utf8FromAnsi& utf8_;
 };
 
 }  // namespace kvn

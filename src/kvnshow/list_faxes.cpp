@@ -44,7 +44,7 @@ bool KvnShowApp::listFaxes(std::int32_t directionFilter, std::int32_t reportMode
   std::FILE* listing = out;
   if (format != ListingFormat::Text) {
     listing = stdout;
-    document.emplace(listing, format, reportMode != kReportBrief, tzOffset);
+    document.emplace(listing, format, reportMode != kReportBrief, tzOffset, *texts);
   }
 
   // The end of the list and a failed fetch both end the walk, silently. So
@@ -63,6 +63,9 @@ bool KvnShowApp::listFaxes(std::int32_t directionFilter, std::int32_t reportMode
     totals.countSelected(entry);
     if (totals.selected == 1) {
       writeListingStart(out);
+      if (document) {
+        flushOutput(out);  // the data leave on another stream: out with them, in order
+      }
     }
     const bool reported = document ? reportFaxData(element, reportMode, *document)
                                    : reportFax(element, totals.selected, reportMode);

@@ -26,11 +26,9 @@ FAKE_SLEEP_LIBRARY = None
 
 
 def windows_1252(data: bytes) -> str:
-    """Windows' own reading: the five bytes the code page leaves undefined are
-    the C1 controls of the same value."""
-    return "".join(
-        chr(b) if b in (0x81, 0x8D, 0x8F, 0x90, 0x9D) else bytes([b]).decode("cp1252")
-        for b in data)
+    """Python's own reading of the code page, the five bytes it leaves
+    undefined each U+FFFD."""
+    return data.decode("cp1252", errors="replace")
 
 
 EVERY_BYTE = bytes(range(1, 256))
