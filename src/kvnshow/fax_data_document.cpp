@@ -1,6 +1,5 @@
 #include "kvnshow/fax_data_document.h"
 
-#include "kvnprogram/output_failure.h"
 #include "kvnshow/csv_fax_row.h"
 #include "kvnshow/fax_data_fields.h"
 #include "kvnshow/json_fax_object.h"
@@ -25,7 +24,7 @@ void FaxDataDocument::addStart(ReportText& report) const {
 }
 
 void FaxDataDocument::addFax(const FaxListEntryView& entry, const ExtendedFaxView* details) {
-  ReportText report(out_);
+  ReportText report(&DataOutput::write, &out_);
   if (faxes_ == 0) {
     addStart(report);
   }
@@ -38,11 +37,11 @@ void FaxDataDocument::addFax(const FaxListEntryView& entry, const ExtendedFaxVie
   }
   ++faxes_;
   report.writeOut();
-  flushOutput(out_);
+  out_.flush();
 }
 
 void FaxDataDocument::end() {
-  ReportText report(out_);
+  ReportText report(&DataOutput::write, &out_);
   if (faxes_ == 0) {
     addStart(report);
   }
@@ -50,7 +49,7 @@ void FaxDataDocument::end() {
     report.add(faxes_ == 0 ? "]\n" : "\n]\n");
   }
   report.writeOut();
-  flushOutput(out_);
+  out_.flush();
 }
 
 }  // namespace kvn

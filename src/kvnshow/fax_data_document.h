@@ -12,6 +12,7 @@
 #include <cstdio>
 
 #include "kvnapi/kvnrecords.h"
+#include "kvnshow/data_output.h"
 #include "kvnshow/listing_options.h"
 #include "kvnshow/report_text.h"
 #include "kvnshow/utf8_from_ansi.h"
@@ -36,7 +37,7 @@ class FaxDataDocument {
  private:
   void addStart(ReportText& report) const;
 
-  std::FILE* out_;
+  DataOutput out_;
   ListingFormat format_;
   bool withDetails_;
   std::int32_t tzOffset_;

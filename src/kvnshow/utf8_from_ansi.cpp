@@ -32,7 +32,25 @@ bool isCharacterOfPage(char32_t c) {
   return !c1 && !surrogateOrPrivate && c < 0xF0000;
 }
 
-#if !defined(_WIN32)
+#if defined(_WIN32)
+bool isHighSurrogate(wchar_t unit) {
+  return unit >= 0xD800 && unit <= 0xDBFF;
+}
+
+bool isLowSurrogate(wchar_t unit) {
+  return unit >= 0xDC00 && unit <= 0xDFFF;
+}
+
+char32_t fromSurrogates(wchar_t high, wchar_t low) {
+  return 0x10000 + ((static_cast<char32_t>(high) - 0xD800) << 10) +
+         (static_cast<char32_t>(low) - 0xDC00);
+}
+#else
+char32_t fromUtf32Le(const unsigned char* bytes) {
+  return static_cast<char32_t>(bytes[0]) | (static_cast<char32_t>(bytes[1]) << 8) |
+         (static_cast<char32_t>(bytes[2]) << 16) | (static_cast<char32_t>(bytes[3]) << 24);
+}
+
 iconv_t asIconv(void* converter) {
   return static_cast<iconv_t>(converter);
 }
@@ -64,10 +82,7 @@ IconvCharacter iconvOneCharacter(iconv_t converter, std::string_view text) {
   if (outLeft != 0) {
     return {0, 0, error == EINVAL ? EINVAL : EILSEQ};
   }
-  const char32_t character = static_cast<char32_t>(out[0]) | (static_cast<char32_t>(out[1]) << 8) |
-                             (static_cast<char32_t>(out[2]) << 16) |
-                             (static_cast<char32_t>(out[3]) << 24);
-  return {character, text.size() - inLeft, 0};
+  return {fromUtf32Le(out.data()), text.size() - inLeft, 0};
 }
 #endif
 
@@ -167,17 +182,55 @@ Utf8FromAnsi::Decoded Utf8FromAnsi::decodeMultiByte(std::string_view text) {
     if (units == 1) {
       return {static_cast<char32_t>(wide[0]), length};
     }
-    if (units == 2 && wide[0] >= 0xD800 && wide[0] <= 0xDBFF && wide[1] >= 0xDC00 &&
-        wide[1] <= 0xDFFF) {
-      return {0x10000 + ((static_cast<char32_t>(wide[0]) - 0xD800) << 10) +
-                  (static_cast<char32_t>(wide[1]) - 0xDC00),
-              length};
+    if (units == 2 && isHighSurrogate(wide[0]) && isLowSurrogate(wide[1])) {
+      return {fromSurrogates(wide[0], wide[1]), length};
     }
   }
   return {};
 #else
   const IconvCharacter decoded = iconvOneCharacter(asIconv(converter_), text);
   return {decoded.character, decoded.length};
+#endif
+}
+
+bool Utf8FromAnsi::appendWhole(std::string_view text) {
+#if defined(_WIN32)
+  const int count =
+      MultiByteToWideChar(page_, MB_ERR_INVALID_CHARS, text.data(), static_cast<int>(text.size()),
+                          wide_.data(), static_cast<int>(wide_.size()));
+  for (int i = 0; i < count; ++i) {
+    char32_t character = wide_[i];
+    if (isHighSurrogate(wide_[i]) && i + 1 < count && isLowSurrogate(wide_[i + 1])) {
+      character = fromSurrogates(wide_[i], wide_[i + 1]);
+      ++i;
+    }
+    if (!isCharacterOfPage(character)) {
+      used_ = 0;
+      return false;
+    }
+    append(character);
+  }
+  return count > 0;
+#else
+  const iconv_t converter = asIconv(converter_);
+  iconv(converter, nullptr, nullptr, nullptr, nullptr);
+  char* in = const_cast<char*>(text.data());  // NOLINT(cppcoreguidelines-pro-type-const-cast)
+  std::size_t inLeft = text.size();
+  char* outNext = reinterpret_cast<char*>(wide_.data());
+  std::size_t outLeft = wide_.size();
+  if (iconv(converter, &in, &inLeft, &outNext, &outLeft) == static_cast<std::size_t>(-1)) {
+    return false;
+  }
+  const std::size_t end = wide_.size() - outLeft;
+  for (std::size_t i = 0; i < end; i += 4) {
+    const char32_t character = fromUtf32Le(wide_.data() + i);
+    if (!isCharacterOfPage(character)) {
+      used_ = 0;
+      return false;
+    }
+    append(character);
+  }
+  return true;
 #endif
 }
 
@@ -206,6 +259,9 @@ std::string_view Utf8FromAnsi::convert(std::string_view ansi) {
   }
   ansi = ansi.substr(0, kLongestText);
   used_ = 0;
+  if (!singleByte_ && appendWhole(ansi)) {
+    return {utf8_.data(), used_};
+  }
   // Each byte gives one character at most, of four UTF-8 bytes at most: the
   // room holds any text.
   for (std::size_t next = 0; next < ansi.size();) {

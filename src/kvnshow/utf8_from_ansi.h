@@ -58,6 +58,10 @@ class Utf8FromAnsi {
     std::size_t length = 0;
   };
   Decoded decodeMultiByte(std::string_view text);
+  // The whole text of a multi-byte page with one call of the system, when
+  // it holds characters of the page alone; false, with nothing kept,
+  // otherwise.
+  bool appendWhole(std::string_view text);
   void append(char32_t character);
 
   std::uint32_t page_ = 0;
@@ -72,6 +76,13 @@ class Utf8FromAnsi {
 #endif
   std::size_t used_ = 0;
   std::array<char, 4 * kLongestText> utf8_{};
+  // The system's output for appendWhole: UTF-16, at most a unit a byte, on
+  // Windows; UTF-32LE elsewhere.
+#if defined(_WIN32)
+  std::array<wchar_t, kLongestText> wide_{};
+#else
+  std::array<unsigned char, 4 * kLongestText> wide_{};
+#endif
 };
 
 }  // namespace kvn
