@@ -113,7 +113,7 @@ std::optional<Utf8FromAnsi> Utf8FromAnsi::open(std::uint32_t page) {
   conversion.page_ = page == 0 ? 1252 : page;
   std::array<char, 16> name{};
   std::snprintf(name.data(), name.size(), "CP%u", static_cast<unsigned>(conversion.page_));
-  const iconv_t converter = iconv_open("UTF-32LE", name.data());
+  iconv_t converter = iconv_open("UTF-32LE", name.data());
   if (converter == reinterpret_cast<iconv_t>(-1)) {  // NOLINT(performance-no-int-to-ptr)
     return std::nullopt;
   }
@@ -150,11 +150,12 @@ Utf8FromAnsi::Utf8FromAnsi(Utf8FromAnsi&& other) noexcept {
   *this = std::move(other);
 }
 
-// The converted text is not carried over: it is valid until the next call.
+// The converted text is not carried over: it was valid until the next call.
 Utf8FromAnsi& Utf8FromAnsi::operator=(Utf8FromAnsi&& other) noexcept {
   page_ = other.page_;
   singleByte_ = other.singleByte_;
   characters_ = other.characters_;
+  used_ = 0;
 #if defined(_WIN32)
   maxCharSize_ = other.maxCharSize_;
 #else
@@ -212,7 +213,7 @@ bool Utf8FromAnsi::appendWhole(std::string_view text) {
   }
   return count > 0;
 #else
-  const iconv_t converter = asIconv(converter_);
+  iconv_t converter = asIconv(converter_);
   iconv(converter, nullptr, nullptr, nullptr, nullptr);
   char* in = const_cast<char*>(text.data());  // NOLINT(cppcoreguidelines-pro-type-const-cast)
   std::size_t inLeft = text.size();

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <ostream>
 #include <string>
 
 namespace kvn {
@@ -13,6 +14,10 @@ struct ConversionCase {
   std::string ansi;
   std::string utf8;
 };
+
+void PrintTo(const ConversionCase& conversion, std::ostream* out) {
+  *out << "page " << conversion.page << ": " << testing::PrintToString(conversion.ansi);
+}
 
 class Utf8FromAnsiTest : public testing::TestWithParam<ConversionCase> {};
 
@@ -53,7 +58,10 @@ INSTANTIATE_TEST_SUITE_P(
                        "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD@"},
         ConversionCase{936, "\xD6\xD0\x80\xA1\x40", "\xE4\xB8\xAD\xE2\x82\xAC\xEF\xBF\xBD@"},
         ConversionCase{949, "\xC7\xD1\xC9\xA1", "\xED\x95\x9C\xEF\xBF\xBD\xEF\xBF\xBD"},
-        ConversionCase{950, "\xA4\xA4\x81\x40", "\xE4\xB8\xAD\xEF\xBF\xBD@"}));
+        ConversionCase{950, "\xA4\xA4\x81\x40", "\xE4\xB8\xAD\xEF\xBF\xBD@"}),
+    [](const testing::TestParamInfo<ConversionCase>& info) {
+      return "Page" + std::to_string(info.param.page) + "Case" + std::to_string(info.index);
+    });
 
 TEST(Utf8FromAnsi, EachConversionStandsAlone) {
   auto converter = Utf8FromAnsi::open(932);
