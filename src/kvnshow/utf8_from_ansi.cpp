@@ -1,6 +1,7 @@
 #include "kvnshow/utf8_from_ansi.h"
 
 #include <algorithm>
+#include <new>
 #include <utility>
 
 #if defined(_WIN32)
@@ -115,6 +116,9 @@ std::optional<Utf8FromAnsi> Utf8FromAnsi::open(std::uint32_t page) {
   std::snprintf(name.data(), name.size(), "CP%u", static_cast<unsigned>(conversion.page_));
   iconv_t converter = iconv_open("UTF-32LE", name.data());
   if (converter == reinterpret_cast<iconv_t>(-1)) {  // NOLINT(performance-no-int-to-ptr)
+    if (errno == ENOMEM) {
+      throw std::bad_alloc();  // out of memory, not a page this system lacks
+    }
     return std::nullopt;
   }
   conversion.converter_ = converter;

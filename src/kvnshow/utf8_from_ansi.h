@@ -35,7 +35,7 @@ class Utf8FromAnsi {
 
   // The conversion from page, one of the pages above; empty when this system
   // cannot convert it. Page 0 is the default: the process's ANSI code page on
-  // Windows, 1252 elsewhere.
+  // Windows, 1252 elsewhere. Throws std::bad_alloc when memory is short.
   static std::optional<Utf8FromAnsi> open(std::uint32_t page);
 
   Utf8FromAnsi(const Utf8FromAnsi&) = delete;
