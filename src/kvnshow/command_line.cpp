@@ -36,6 +36,9 @@ int applyOption(CommandLine& line, int index, int argc, const char* const* argv)
   const bool hasValue = index + 1 < argc;
   if (option == "-a") {
     line.mainFolderOnly = false;
+  } else if (option == "-cp" && hasValue) {
+    line.codePage = argv[index + 1];
+    return 2;
   } else if (option == "-csv") {
     line.format = ListingFormat::Csv;
   } else if (option == "-e") {

@@ -26,6 +26,9 @@ struct CommandLine {
   std::int32_t sortMode = kSortNone;
   bool mainFolderOnly = true;
   bool utcTimes = false;
+  // -cp: the code page of the records' texts, as given; null for the
+  // default. Borrowed from the argument vector.
+  const char* codePage = nullptr;
   // The arguments after the options, or the single pattern "*"; ended by a
   // null pointer, as the listing expects. Borrowed from the argument vector,
   // which the C runtime ends with a null pointer.

@@ -1,30 +1,23 @@
 #include "kvnshow/fax_data_document.h"
 
-#include <algorithm>
-#include <cstddef>
-
-#include "kvnprogram/output_failure.h"
 #include "kvnshow/csv_fax_row.h"
 #include "kvnshow/fax_data_fields.h"
 #include "kvnshow/json_fax_object.h"
 
 namespace kvn {
 
-namespace {
-
-// No text of a record is longer than the record.
-constexpr std::size_t kLongestRecordText = std::max(fax_entry::kSize, extended_fax::kSize);
-
-}  // namespace
-
 FaxDataDocument::FaxDataDocument(std::FILE* out, ListingFormat format, bool withDetails,
-                                 std::int32_t tzOffset)
-    : out_(out), format_(format), withDetails_(withDetails), tzOffset_(tzOffset) {
-  utf8_.reserve(kLongestRecordText);
+                                 std::int32_t tzOffset, Utf8FromAnsi& texts)
+    : out_(out), format_(format), withDetails_(withDetails), tzOffset_(tzOffset), utf8_(texts) {
   if (format_ == ListingFormat::Json) {
     prepareJsonFaxObjects();
   }
 }
+
+// The longest texts of the data fields, the comment and the list entry's
+// last, are converted whole.
+static_assert(extended_fax::kComment.room <= Utf8FromAnsi::kLongestText &&
+              fax_entry::kFaxUserId.room <= Utf8FromAnsi::kLongestText);
 
 void FaxDataDocument::addStart(ReportText& report) const {
   if (format_ == ListingFormat::Csv) {
@@ -35,7 +28,7 @@ void FaxDataDocument::addStart(ReportText& report) const {
 }
 
 void FaxDataDocument::addFax(const FaxListEntryView& entry, const ExtendedFaxView* details) {
-  ReportText report(out_);
+  ReportText report(&DataOutput::write, &out_);
   if (faxes_ == 0) {
     addStart(report);
   }
@@ -48,11 +41,11 @@ void FaxDataDocument::addFax(const FaxListEntryView& entry, const ExtendedFaxVie
   }
   ++faxes_;
   report.writeOut();
-  flushOutput(out_);
+  out_.flush();
 }
 
 void FaxDataDocument::end() {
-  ReportText report(out_);
+  ReportText report(&DataOutput::write, &out_);
   if (faxes_ == 0) {
     addStart(report);
   }
@@ -60,7 +53,7 @@ void FaxDataDocument::end() {
     report.add(faxes_ == 0 ? "]\n" : "\n]\n");
   }
   report.writeOut();
-  flushOutput(out_);
+  out_.flush();
 }
 
 }  // namespace kvn

@@ -12,6 +12,7 @@
 #include <cstdio>
 
 #include "kvnapi/kvnrecords.h"
+#include "kvnshow/data_output.h"
 #include "kvnshow/listing_options.h"
 #include "kvnshow/report_text.h"
 #include "kvnshow/utf8_from_ansi.h"
@@ -22,9 +23,11 @@ class FaxDataDocument {
  public:
   // withDetails: the listing loads each fax's extended record (-e, -v), and
   // every fax carries its fields. tzOffset turns the server's times into UTC.
-  // Takes here all the memory the document needs, so that adding a fax
-  // allocates nothing: a listing that has begun cannot run out of memory.
-  FaxDataDocument(std::FILE* out, ListingFormat format, bool withDetails, std::int32_t tzOffset);
+  // texts converts the records' texts; it outlives the document. Takes here
+  // all the memory the document needs, so that adding a fax allocates
+  // nothing: a listing that has begun cannot run out of memory.
+  FaxDataDocument(std::FILE* out, ListingFormat format, bool withDetails, std::int32_t tzOffset,
+                  Utf8FromAnsi& texts);
 
   // One selected fax; details is null when the listing loads none or when
   // they could not be loaded. Flushes.
@@ -36,12 +39,12 @@ class FaxDataDocument {
  private:
   void addStart(ReportText& report) const;
 
-  std::FILE* out_;
+  DataOutput out_;
   ListingFormat format_;
   bool withDetails_;
   std::int32_t tzOffset_;
   std::int64_t faxes_ = 0;
-  Utf8FromAnsi utf8_;
+  Utf8FromAnsi& utf8_;
 };
 
 }  // namespace kvn

@@ -1,5 +1,8 @@
 #include "kvnshow/kvn_show_app.h"
 
+#include <charconv>
+#include <cstring>
+
 #include "kvnprogram/output_failure.h"
 #include "kvnshow/command_line.h"
 #include "kvnshow/exit_status.h"
@@ -7,6 +10,22 @@
 #include "kvnshow/usage.h"
 
 namespace kvn {
+
+namespace {
+
+// -cp's page: decimal digits alone, one of the pages the conversion takes.
+std::optional<Utf8FromAnsi> openCodePage(const char* page) {
+  const char* end = page + std::strlen(page);
+  std::uint32_t number = 0;
+  const auto [stop, error] = std::from_chars(page, end, number);
+  if (error != std::errc() || stop != end || *page < '0' || *page > '9' ||
+      !Utf8FromAnsi::isAnsiCodePage(number)) {
+    return std::nullopt;
+  }
+  return Utf8FromAnsi::open(number);
+}
+
+}  // namespace
 
 int KvnShowApp::run(const CommandLine& line) {
   switch (line.outcome) {
@@ -23,6 +42,21 @@ int KvnShowApp::run(const CommandLine& line) {
       std::fputs("Missing '-u' user-ID option.\n\n", out);
       writeUsage(out);
       return kExitUsage;
+  }
+  if (line.codePage != nullptr) {
+    texts = openCodePage(line.codePage);
+    if (!texts) {
+      std::fprintf(out, "Can't convert from code page: %s\n\n", line.codePage);
+      writeUsage(out);
+      return kExitUsage;
+    }
+  } else if (line.format != ListingFormat::Text) {
+    texts = Utf8FromAnsi::open(0);
+    if (!texts) {
+      std::fputs("Can't convert from the default code page.\n\n", out);
+      writeUsage(out);
+      return kExitUsage;
+    }
   }
 
   std::fprintf(out, "Server: %s\n", line.host);

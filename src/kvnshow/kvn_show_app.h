@@ -11,6 +11,7 @@
 #include "kvnapi/kvnrecords.h"
 #include "kvnprogram/kvn_program.h"
 #include "kvnshow/listing_options.h"
+#include "kvnshow/utf8_from_ansi.h"
 
 namespace kvn {
 
@@ -36,6 +37,10 @@ class KvnShowApp : public KvnProgram {
   // The text listing on out, or the faxes as data on standard output; set by
   // run just before the listing.
   ListingFormat format = ListingFormat::Text;
+  // The conversion of the records' texts for the data formats, opened with
+  // the options, before the connection: a page that cannot be had is a usage
+  // error, and the listing allocates nothing for it.
+  std::optional<Utf8FromAnsi> texts;
 
  private:
   // The part of a run between connect and disconnect: the server's and the

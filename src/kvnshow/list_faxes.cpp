@@ -62,7 +62,7 @@ void KvnShowApp::walkFaxList(KvnListHandle list, std::int32_t directionFilter,
   std::FILE* listing = out;
   if (format != ListingFormat::Text) {
     listing = stdout;
-    document.emplace(listing, format, reportMode != kReportBrief, tzOffset);
+    document.emplace(listing, format, reportMode != kReportBrief, tzOffset, *texts);
   }
 
   // The end of the list and a failed fetch both end the walk, silently. So
@@ -81,8 +81,7 @@ void KvnShowApp::walkFaxList(KvnListHandle list, std::int32_t directionFilter,
     if (totals.selected == 1) {
       writeListingStart(out);
       if (document) {
-        // The text listing's first report takes it out; data goes elsewhere.
-        flushOutput(out);
+        flushOutput(out);  // the data leave on another stream: out with them, in order
       }
     }
     const bool reported = document ? reportFaxData(element, reportMode, *document)

@@ -8,7 +8,7 @@ namespace kvn {
 void ReportText::addBeyondRoom(std::string_view text) {
   writeOut();
   if (text.size() > buffer_.size()) {
-    std::fwrite(text.data(), 1, text.size(), out_);
+    writer_(target_, text);
     return;
   }
   std::memcpy(buffer_.data(), text.data(), text.size());
@@ -55,7 +55,7 @@ void ReportText::addHex8(std::uint32_t value) {
 
 void ReportText::writeOut() {
   if (used_ > 0) {
-    std::fwrite(buffer_.data(), 1, used_, out_);
+    writer_(target_, std::string_view(buffer_.data(), used_));
     used_ = 0;
   }
 }

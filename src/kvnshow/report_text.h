@@ -20,7 +20,11 @@ class ReportText {
   // full, with its labels: a report never needs more than one fwrite.
   static constexpr std::size_t kRoom = 4096;
 
-  explicit ReportText(std::FILE* out) : out_(out) {}
+  // Where the text goes: a stream, or a writer of the caller's own, which
+  // takes the text in pieces as the stream would.
+  using Writer = void (*)(void* target, std::string_view text);
+  explicit ReportText(std::FILE* out) : writer_(&writeToStream), target_(out) {}
+  ReportText(Writer writer, void* target) : writer_(writer), target_(target) {}
   ReportText(const ReportText&) = delete;
   ReportText& operator=(const ReportText&) = delete;
   ReportText(ReportText&&) = delete;
@@ -61,7 +65,12 @@ class ReportText {
 
   static constexpr std::size_t kLongestDecimal = 20;  // "-9223372036854775808"
 
-  std::FILE* out_;
+  static void writeToStream(void* out, std::string_view text) {
+    std::fwrite(text.data(), 1, text.size(), static_cast<std::FILE*>(out));
+  }
+
+  Writer writer_;
+  void* target_;
   std::size_t used_ = 0;
   std::array<char, kRoom> buffer_;  // only the first used_ bytes are set
 };

@@ -11,6 +11,7 @@ void writeUsage(std::FILE* out) {
       "\n"
       "Options:\n"
       "    -a          Show faxes in all folders, not just \"main\".\n"
+      "    -cp page    Code page of the server's texts, for -csv and -json.\n"
       "    -csv        List the faxes as CSV data, for scripts.\n"
       "    -e          Show extended fax information.\n"
       "    -json       List the faxes as JSON data, for scripts.\n"

@@ -29,11 +29,9 @@ FAKE_SLEEP_LIBRARY = None
 
 
 def windows_1252(data: bytes) -> str:
-    """Windows' own reading: the five bytes the code page leaves undefined are
-    the C1 controls of the same value."""
-    return "".join(
-        chr(b) if b in (0x81, 0x8D, 0x8F, 0x90, 0x9D) else bytes([b]).decode("cp1252")
-        for b in data)
+    """Python's own reading of the code page, the five bytes it leaves
+    undefined each U+FFFD."""
+    return data.decode("cp1252", errors="replace")
 
 
 EVERY_BYTE = bytes(range(1, 256))
@@ -206,7 +204,8 @@ class DataFormatsTest(unittest.TestCase):
         run = self.run_kvnshow("-s", "bytes", "-u", "BYTES", "-json", "-v")
         for raw in [b"\x7f"] + [bytes([0xC2, b]) for b in range(0x80, 0xA0)]:
             self.assertNotIn(raw, run.stdout)
-        self.assertIn(b"~\\u007f\xe2\x82\xac\\u0081\xe2\x80\x9a", run.stdout)  # 7E to 82
+        # 7E to 82: DEL escaped, 0x81, which 1252 leaves undefined, U+FFFD
+        self.assertIn(b"~\\u007f\xe2\x82\xac\xef\xbf\xbd\xe2\x80\x9a", run.stdout)
 
     @unittest.skipUnless(shutil.which("strace"), "strace is not installed")
     def test_each_of_the_longest_faxes_in_one_write(self):
@@ -287,7 +286,10 @@ class DataFormatsTest(unittest.TestCase):
                     break
             else:
                 self.fail("the run never ran whole")
-            self.assertGreater(out_of_memory_after_fetch, 0, data_format)
+            # JSON builds its keys after the fetch; CSV takes no memory there at
+            # all, and its first run after the fetch is whole.
+            if data_format == "-json":
+                self.assertGreater(out_of_memory_after_fetch, 0, data_format)
 
 
 if __name__ == "__main__":
