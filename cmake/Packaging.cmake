@@ -6,8 +6,8 @@ if(WIN32)
   # beside kvnshow.exe would shadow the vendor's at a site. So the site
   # package (component site) holds none; the stand-in ships in a package of
   # its own (component demo), with its own copy of the program. Each is one
-  # flat folder, with the README and the manual page as text with CR LF line
-  # ends.
+  # flat folder, with the site's README (docs/site.md, not the developer's)
+  # and the manual page as text with CR LF line ends.
   find_program(KVN_GROFF groff REQUIRED)
   set(kvn_windows_docs)
   # Makes windows_docs/<name> from the source file input; further arguments
@@ -21,7 +21,7 @@ if(WIN32)
       VERBATIM)
     set(kvn_windows_docs ${kvn_windows_docs} ${output} PARENT_SCOPE)
   endfunction()
-  kvn_windows_text(README.md README.txt)
+  kvn_windows_text(docs/site.md README.txt)
   kvn_windows_text(docs/kvnshow.1 kvnshow.txt -DGROFF=${KVN_GROFF})
   add_custom_target(kvnshow_windows_docs ALL DEPENDS ${kvn_windows_docs})
   # kvnshow-1.0-win32 or -win64: the architecture of the site's KVWIN32.dll

@@ -7,33 +7,25 @@
 
 #include <stdint.h>
 
-/* The calling convention of the calls and, separately, of the comparison
- * that KvnListSort calls back, as a library is built with them: __stdcall on
- * 32-bit Windows unless the build says KVNAPI_CALLS_CDECL (or
- * KVNAPI_CALLBACK_CDECL / KVNAPI_CALLBACK_STDCALL for the callback alone,
- * which otherwise follows the calls). Elsewhere there is one convention.
- * kvnshow binds the library at run time (src/kvnbinding), which serves a
- * library of either convention; the stand-in is built in each. */
+/* The calling convention of the calls and of the comparison that KvnListSort
+ * calls back, as a library is built with them: __stdcall on 32-bit Windows
+ * unless the build says KVNAPI_CALLS_CDECL. Elsewhere there is one
+ * convention. kvnshow binds the library at run time (src/kvnbinding), which
+ * serves a library of either convention; the stand-in is built in each. */
 #if defined(_WIN32) && !defined(_WIN64)
 #if defined(KVNAPI_CALLS_CDECL)
 #define KVNAPI_CALL __cdecl
 #else
 #define KVNAPI_CALL __stdcall
 #endif
-#if defined(KVNAPI_CALLBACK_CDECL)
-#define KVNAPI_CALLBACK __cdecl
-#elif defined(KVNAPI_CALLBACK_STDCALL)
-#define KVNAPI_CALLBACK __stdcall
-#else
 #define KVNAPI_CALLBACK KVNAPI_CALL
-#endif
 #else
 #define KVNAPI_CALL
 #define KVNAPI_CALLBACK
 #endif
 
-/* A library exports the calls; a program either binds them at run time or
- * links them from the library's import library, which needs no dllimport. */
+/* A library exports the calls. kvnshow finds them at run time; the tests and
+ * benchmarks that call the stand-in directly link it, with no dllimport. */
 #if defined(KVNAPI_BUILDING_LIBRARY) && defined(_WIN32)
 #define KVNAPI_EXPORT __declspec(dllexport)
 #elif defined(KVNAPI_BUILDING_LIBRARY) && defined(__GNUC__)

@@ -1,7 +1,10 @@
-// The text of one fax report, built in a local buffer and handed to the output
-// stream with one fwrite: a formatted stream call per piece costs several
-// times more than the piece itself. Every byte still goes through the stream,
-// so the stream's error state covers the report as it covers any other line.
+// One piece of the listing's output, built in a local buffer and handed to the
+// output stream with one fwrite: a fax in any style (its line, its verbose
+// block with the frame around it, its JSON object or CSV row), the data
+// document's start and end, or the line of a fax whose details cannot be
+// loaded. A formatted stream call per piece costs several times more than the
+// piece itself. Every byte still goes through the stream, so the stream's
+// error state covers the text as it covers any other line.
 #ifndef KVNSHOW_REPORT_TEXT_H
 #define KVNSHOW_REPORT_TEXT_H
 

@@ -49,7 +49,7 @@ else()
 endif()
 
 foreach(file ${BINDIR}/kvnshow ${LIBDIR}/libKVWIN32.so ${MANDIR}/man1/kvnshow.1.gz
-             ${DOCDIR}/copyright ${DOCDIR}/changelog.gz)
+             ${DOCDIR}/copyright ${DOCDIR}/changelog.gz ${DOCDIR}/README.md.gz)
   if(NOT EXISTS ${tree}/${file})
     message(FATAL_ERROR "not installed: ${file}")
   endif()

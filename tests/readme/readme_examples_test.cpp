@@ -1,9 +1,12 @@
-// Keeps the README and the manual page honest: every fenced block of the
-// README and every example block of the manual page that begins with a line
-// "$ kvnshow <arguments>" is run with the built kvnshow, in UTC, and must end
-// with status 0 and show exactly the rest of the block on standard output:
-// the whole output, or, where the README leaves out the lines before the
-// listing, everything from the block's first line on.
+// Keeps the README, the documents in docs/ and the manual page honest: every
+// fenced block of the Markdown documents and every example block of the
+// manual page that begins with a line "$ kvnshow <arguments>" is run with the
+// built kvnshow, in UTC, and must end with status 0 and show exactly the rest
+// of the block on standard output: the whole output, or, where the block
+// leaves out the lines before the listing, everything from the block's first
+// line on. A block cannot show the CR of CSV's CR LF line ends: for a run
+// whose data format is CSV, each line of the block stands for a line ending
+// in CR LF.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -63,10 +66,10 @@ std::vector<Example> examplesInBlocks(
   return examples;
 }
 
-// The README's fenced blocks, as they stand.
-std::vector<Example> examplesIn(const fs::path& readme) {
+// A Markdown document's fenced blocks, as they stand.
+std::vector<Example> examplesIn(const fs::path& document) {
   return examplesInBlocks(
-      readme,
+      document,
       [](const std::string& line, bool inBlock) -> std::optional<bool> {
         if (line.rfind("```", 0) == 0) {
           return !inBlock;
@@ -105,11 +108,35 @@ std::vector<Example> examplesInManualPage(const fs::path& page) {
       renderedExampleLine);
 }
 
+// Whether the run writes CSV: of -csv and -json the last given applies.
+bool writesCsv(const std::vector<std::string>& words) {
+  bool csv = false;
+  for (const std::string& word : words) {
+    if (word == "-csv" || word == "-json") {
+      csv = word == "-csv";
+    }
+  }
+  return csv;
+}
+
+std::string withCrLf(const std::string& text) {
+  std::string crlf;
+  for (const char c : text) {
+    if (c == '\n') {
+      crlf.push_back('\r');
+    }
+    crlf.push_back(c);
+  }
+  return crlf;
+}
+
 void expectRealRuns(const std::vector<Example>& examples) {
   for (const Example& example : examples) {
     SCOPED_TRACE("$ kvnshow " + example.commandLine);
     const SplitWords words = splitWords(example.commandLine);
     ASSERT_EQ(words.error, "");
+    const std::string expectedOutput =
+        writesCsv(words.words) ? withCrLf(example.expectedOutput) : example.expectedOutput;
     const test::TempFolder scratch;
     ProgramRun run;
     run.executable = KVN_PROGRAM;
@@ -123,16 +150,22 @@ void expectRealRuns(const std::vector<Example>& examples) {
     ASSERT_EQ(outcome.failure, "");
     EXPECT_EQ(outcome.exitStatus, 0);
     EXPECT_EQ(describeFirstDifference(
-                  example.expectedOutput,
-                  outputFromFirstLineOf(outcome.standardOutput, example.expectedOutput)),
+                  expectedOutput, outputFromFirstLineOf(outcome.standardOutput, expectedOutput)),
               "");
   }
 }
 
+// The README's examples, and those of any document in docs/ that shows one.
 TEST(Readme, EveryKvnshowExampleIsARealRun) {
   const std::vector<Example> examples = examplesIn(KVN_README);
-  ASSERT_GE(examples.size(), 3U) << "the README shows the brief, extended and verbose listing";
+  ASSERT_GE(examples.size(), 3U) << "the README shows the text, CSV and JSON output";
   expectRealRuns(examples);
+  for (const fs::directory_entry& entry : fs::directory_iterator(KVN_DOCS_DIR)) {
+    if (entry.path().extension() == ".md") {
+      SCOPED_TRACE(entry.path().string());
+      expectRealRuns(examplesIn(entry.path()));
+    }
+  }
 }
 
 TEST(ManualPage, EveryKvnshowExampleIsARealRun) {

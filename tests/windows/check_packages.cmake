@@ -3,7 +3,8 @@
 # kvnshow-1.0-<SYSTEM_NAME>.zip holds one folder of its own name with
 # kvnshow.exe and the text documents, and no KVWIN32.dll that could shadow
 # the vendor's; the demo zip, a folder of its own name, adds the stand-in
-# KVWIN32.dll; the documents have CR LF line ends; SHA256SUMS lists both.
+# KVWIN32.dll; the documents have CR LF line ends, and README.txt is the
+# site's README SITE_README with them; SHA256SUMS lists both.
 #
 # With RUN_DEMO, it makes nothing and runs the unpacked demo instead, under
 # WINE with WINE_PREFIX: it must list the demo server's faxes.
@@ -33,6 +34,10 @@ if(NOT status EQUAL 0)
 endif()
 
 set(documents README.txt kvnshow.txt)
+file(READ ${SITE_README} site_readme)
+string(REPLACE "\n" "\r\n" site_readme "${site_readme}")
+file(WRITE ${WORK}/expected_README.txt "${site_readme}")
+file(SHA256 ${WORK}/expected_README.txt expected_readme_sum)
 foreach(package site_package demo_package)
   set(name ${${package}})
   file(ARCHIVE_EXTRACT INPUT ${WORK}/${name}.zip DESTINATION ${unpacked})
@@ -57,6 +62,10 @@ foreach(package site_package demo_package)
       message(FATAL_ERROR "${name}/${document} has no line end, or one without CR")
     endif()
   endforeach()
+  file(SHA256 ${unpacked}/${name}/README.txt readme_sum)
+  if(NOT readme_sum STREQUAL expected_readme_sum)
+    message(FATAL_ERROR "${name}/README.txt is not ${SITE_README} with CR LF line ends")
+  endif()
   file(SHA256 ${WORK}/${name}.zip sum)
   file(STRINGS ${WORK}/SHA256SUMS listed REGEX "  ${name}\\.zip$")
   if(NOT listed STREQUAL "${sum}  ${name}.zip")
