@@ -114,4 +114,21 @@ void addCsvFaxRow(ReportText& report, Utf8FromAnsi& utf8, const FaxDataSource& s
   visitor.close();
 }
 
+namespace {
+
+void prepareCsvDocument() {}
+
+void addCsvDocumentFax(ReportText& report, Utf8FromAnsi& utf8, const FaxDataSource& source,
+                       bool /*first*/) {
+  addCsvFaxRow(report, utf8, source);
+}
+
+// The table ends with its last row.
+void addCsvDocumentEnd(ReportText& /*report*/, bool /*empty*/) {}
+
+}  // namespace
+
+const FaxDataSyntax kCsvFaxDocument{&prepareCsvDocument, &addCsvHeader, &addCsvDocumentFax,
+                                    &addCsvDocumentEnd};
+
 }  // namespace kvn

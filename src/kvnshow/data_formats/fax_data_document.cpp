@@ -1,17 +1,22 @@
 #include "kvnshow/data_formats/fax_data_document.h"
 
-#include "kvnshow/data_formats/csv_fax_row.h"
-#include "kvnshow/data_formats/fax_data_fields.h"
-#include "kvnshow/data_formats/json_fax_object.h"
+#include "kvnprogram/output_failure.h"
+#include "kvnshow/front_end/kvn_show_app.h"
+#include "kvnshow/listing/listing_options.h"
 
 namespace kvn {
 
-FaxDataDocument::FaxDataDocument(std::FILE* out, ListingFormat format, bool withDetails,
-                                 std::int32_t tzOffset, Utf8FromAnsi& texts)
-    : out_(out), format_(format), withDetails_(withDetails), tzOffset_(tzOffset), utf8_(texts) {
-  if (format_ == ListingFormat::Json) {
-    prepareJsonFaxObjects();
-  }
+FaxDataDocument::FaxDataDocument(const FaxDataSyntax& syntax, KvnShowApp& app,
+                                 std::int32_t reportMode, std::int32_t tzOffset,
+                                 Utf8FromAnsi& texts)
+    : syntax_(syntax),
+      app_(app),
+      reportMode_(reportMode),
+      out_(stdout),
+      withDetails_(reportMode != kReportBrief),
+      tzOffset_(tzOffset),
+      utf8_(texts) {
+  syntax_.prepare();
 }
 
 // The longest texts of the data fields, the comment and the list entry's
@@ -19,26 +24,21 @@ FaxDataDocument::FaxDataDocument(std::FILE* out, ListingFormat format, bool with
 static_assert(extended_fax::kComment.room <= Utf8FromAnsi::kLongestText &&
               fax_entry::kFaxUserId.room <= Utf8FromAnsi::kLongestText);
 
-void FaxDataDocument::addStart(ReportText& report) const {
-  if (format_ == ListingFormat::Csv) {
-    addCsvHeader(report, withDetails_);
-  } else {
-    report.add('[');
-  }
+void FaxDataDocument::begin(std::FILE* console) {
+  flushOutput(console);
 }
 
-void FaxDataDocument::addFax(const FaxListEntryView& entry, const ExtendedFaxView* details) {
+bool FaxDataDocument::addFax(const void* entryBytes, std::int64_t /*ordinal*/) {
+  return app_.reportFaxData(entryBytes, reportMode_, *this);
+}
+
+void FaxDataDocument::addFaxRecords(const FaxListEntryView& entry, const ExtendedFaxView* details) {
   ReportText report(&DataOutput::write, &out_);
   if (faxes_ == 0) {
-    addStart(report);
+    syntax_.addStart(report, withDetails_);
   }
   const FaxDataSource source{&entry, details, withDetails_, tzOffset_};
-  if (format_ == ListingFormat::Csv) {
-    addCsvFaxRow(report, utf8_, source);
-  } else {
-    report.add(faxes_ == 0 ? std::string_view("\n") : std::string_view(",\n"));
-    addJsonFaxObject(report, utf8_, source);
-  }
+  syntax_.addFax(report, utf8_, source, faxes_ == 0);
   ++faxes_;
   report.writeOut();
   out_.flush();
@@ -47,11 +47,9 @@ void FaxDataDocument::addFax(const FaxListEntryView& entry, const ExtendedFaxVie
 void FaxDataDocument::end() {
   ReportText report(&DataOutput::write, &out_);
   if (faxes_ == 0) {
-    addStart(report);
+    syntax_.addStart(report, withDetails_);
   }
-  if (format_ == ListingFormat::Json) {
-    report.add(faxes_ == 0 ? "]\n" : "\n]\n");
-  }
+  syntax_.addEnd(report, faxes_ == 0);
   report.writeOut();
   out_.flush();
 }

@@ -225,4 +225,25 @@ void addJsonFaxObject(ReportText& report, Utf8FromAnsi& utf8, const FaxDataSourc
   visitor.close();
 }
 
+namespace {
+
+void addJsonDocumentStart(ReportText& report, bool /*withDetails*/) {
+  report.add('[');
+}
+
+void addJsonDocumentFax(ReportText& report, Utf8FromAnsi& utf8, const FaxDataSource& source,
+                        bool first) {
+  report.add(first ? std::string_view("\n") : std::string_view(",\n"));
+  addJsonFaxObject(report, utf8, source);
+}
+
+void addJsonDocumentEnd(ReportText& report, bool empty) {
+  report.add(empty ? "]\n" : "\n]\n");
+}
+
+}  // namespace
+
+const FaxDataSyntax kJsonFaxDocument{&prepareJsonFaxObjects, &addJsonDocumentStart,
+                                     &addJsonDocumentFax, &addJsonDocumentEnd};
+
 }  // namespace kvn

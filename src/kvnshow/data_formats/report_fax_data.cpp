@@ -15,16 +15,16 @@ bool KvnShowApp::reportFaxData(const void* entryBytes, std::int32_t reportMode,
                                FaxDataDocument& document) {
   const FaxListEntryView entry(entryBytes);
   if (reportMode == kReportBrief) {
-    document.addFax(entry, nullptr);
+    document.addFaxRecords(entry, nullptr);
     return true;
   }
   std::array<unsigned char, extended_fax::kSize> record;
   const ExtendedFaxView details(record.data());
   if (!loadFaxDetails(entry, record)) {
-    document.addFax(entry, nullptr);
+    document.addFaxRecords(entry, nullptr);
     return false;
   }
-  document.addFax(entry, &details);
+  document.addFaxRecords(entry, &details);
   return true;
 }
 

@@ -17,6 +17,7 @@ namespace kvn {
 
 struct CommandLine;
 class FaxDataDocument;
+struct FaxListingRoom;
 struct FaxTotals;
 
 class KvnShowApp : public KvnProgram {
@@ -35,12 +36,21 @@ class KvnShowApp : public KvnProgram {
   bool mainFolderOnly = true;
   bool utcTimes = false;
   // The text listing on out, or the faxes as data on standard output; set by
-  // run just before the listing.
+  // run just before the listing, which makes its format of it, once.
   ListingFormat format = ListingFormat::Text;
   // The conversion of the records' texts for the data formats, opened with
   // the options, before the connection: a page that cannot be had is a usage
   // error, and the listing allocates nothing for it.
   std::optional<Utf8FromAnsi> texts;
+
+  // The listing's formats report each fax through these.
+  // Prints one selected fax in the report style; false, with a message
+  // instead, when the fax's details cannot be loaded.
+  bool reportFax(const void* entry, std::int64_t ordinal, std::int32_t reportMode);
+  // Adds one selected fax to the data document, with its details when the
+  // report style loads them; false, with the same message on out, when they
+  // cannot be loaded (the fax is still added, marked so).
+  bool reportFaxData(const void* entry, std::int32_t reportMode, FaxDataDocument& document);
 
  private:
   // The part of a run between connect and disconnect: the server's and the
@@ -50,22 +60,15 @@ class KvnShowApp : public KvnProgram {
   // then the totals. False only when the list cannot be retrieved.
   bool listFaxes(std::int32_t directionFilter, std::int32_t reportMode,
                  const char* const* patterns);
-  // Sorts the fetched list on request, then walks it, reporting each selected
-  // fax, as text or into the data document it begins; counts into totals.
+  // Sorts the fetched list on request, then starts the listing in its format
+  // in listing and walks the list, handing each selected fax to the format;
+  // counts into totals.
   void walkFaxList(KvnListHandle list, std::int32_t directionFilter, std::int32_t reportMode,
-                   const char* const* patterns, std::optional<FaxDataDocument>& document,
-                   FaxTotals& totals);
-  // Completes the document, if one was begun, writes the totals and releases
+                   const char* const* patterns, FaxListingRoom& listing, FaxTotals& totals);
+  // Completes the listing, if one was begun, writes the totals and releases
   // the list.
-  void endListing(KvnListHandle list, std::optional<FaxDataDocument>& document,
-                  const FaxTotals& totals, std::int32_t directionFilter) const;
-  // Prints one selected fax in the report style; false, with a message
-  // instead, when the fax's details cannot be loaded.
-  bool reportFax(const void* entry, std::int64_t ordinal, std::int32_t reportMode);
-  // Adds one selected fax to the data document, with its details when the
-  // report style loads them; false, with the same message on out, when they
-  // cannot be loaded (the fax is still added, marked so).
-  bool reportFaxData(const void* entry, std::int32_t reportMode, FaxDataDocument& document);
+  void endListing(KvnListHandle list, FaxListingRoom& listing, const FaxTotals& totals,
+                  std::int32_t directionFilter) const;
   // Loads the fax's extended record into record, zero-filled first: a field
   // the library leaves alone reads 0. False, with the message on out,
   // flushed, when it cannot be loaded.

@@ -1,20 +1,18 @@
 // The listing: fetch the user's fax list, sort it on request, walk it, select
 // and report faxes, print the totals.
 #include <new>
-#include <optional>
 
 #include "kvnapi/kvnapi.h"
 #include "kvnapi/kvnconstants.h"
 #include "kvnapi/kvnrecords.h"
 #include "kvnprogram/output_failure.h"
 
-#include "kvnshow/data_formats/fax_data_document.h"
 #include "kvnshow/front_end/kvn_show_app.h"
 #include "kvnshow/listing/compare_fax_times.h"
+#include "kvnshow/listing/fax_listing_formats.h"
 #include "kvnshow/listing/fax_selection.h"
 #include "kvnshow/listing/fax_totals.h"
 #include "kvnshow/listing/listing_frame.h"
-#include "kvnshow/listing/listing_options.h"
 
 namespace kvn {
 
@@ -34,20 +32,20 @@ bool KvnShowApp::listFaxes(std::int32_t directionFilter, std::int32_t reportMode
   // From here on the list is released and the totals are written whatever
   // happens, running out of memory too, which then ends the run.
   FaxTotals totals;
-  std::optional<FaxDataDocument> document;
+  FaxListingRoom listing;
   try {
-    walkFaxList(list, directionFilter, reportMode, patterns, document, totals);
+    walkFaxList(list, directionFilter, reportMode, patterns, listing, totals);
   } catch (const std::bad_alloc&) {
-    endListing(list, document, totals, directionFilter);
+    endListing(list, listing, totals, directionFilter);
     throw;
   }
-  endListing(list, document, totals, directionFilter);
+  endListing(list, listing, totals, directionFilter);
   return true;
 }
 
 void KvnShowApp::walkFaxList(KvnListHandle list, std::int32_t directionFilter,
                              std::int32_t reportMode, const char* const* patterns,
-                             std::optional<FaxDataDocument>& document, FaxTotals& totals) {
+                             FaxListingRoom& listingRoom, FaxTotals& totals) {
   if (sortMode != kSortNone) {
     std::fputs("Sorting fax list by date...\n", out);
     flushOutput(out);
@@ -57,20 +55,16 @@ void KvnShowApp::walkFaxList(KvnListHandle list, std::int32_t directionFilter,
     }
   }
 
-  // From here on the listing has begun: a data document is completed
+  // From here on the listing has begun, in its format: it is completed
   // whatever happens to single faxes.
-  std::FILE* listing = out;
-  if (format != ListingFormat::Text) {
-    listing = stdout;
-    document.emplace(listing, format, reportMode != kReportBrief, tzOffset, *texts);
-  }
+  FaxListingFormat& listing = startFaxListing(listingRoom, format, *this, reportMode, tzOffset);
 
   // The end of the list and a failed fetch both end the walk, silently. So
   // does a listing that cannot be written: the run fails whatever follows,
   // and the rest of a long list would be walked for nobody.
   void* element = nullptr;
   for (std::int32_t result = KvnListGetFirstElementPtr(list, &element);
-       result == 0 && std::ferror(listing) == 0;
+       result == 0 && std::ferror(listing.stream()) == 0;
        result = KvnListGetNextElementPtr(list, &element)) {
     const FaxListEntryView entry(element);
     if (!matchesAnyPattern(entry, patterns) || !isWantedDirection(entry, directionFilter)) {
@@ -80,23 +74,17 @@ void KvnShowApp::walkFaxList(KvnListHandle list, std::int32_t directionFilter,
     totals.countSelected(entry);
     if (totals.selected == 1) {
       writeListingStart(out);
-      if (document) {
-        flushOutput(out);  // the data leave on another stream: out with them, in order
-      }
+      listing.begin(out);
     }
-    const bool reported = document ? reportFaxData(element, reportMode, *document)
-                                   : reportFax(element, totals.selected, reportMode);
-    if (reported) {
+    if (listing.addFax(element, totals.selected)) {
       ++totals.listed;
     }
   }
 }
 
-void KvnShowApp::endListing(KvnListHandle list, std::optional<FaxDataDocument>& document,
-                            const FaxTotals& totals, std::int32_t directionFilter) const {
-  if (document) {
-    document->end();
-  }
+void KvnShowApp::endListing(KvnListHandle list, FaxListingRoom& listing, const FaxTotals& totals,
+                            std::int32_t directionFilter) const {
+  endFaxListing(listing);
   writeListingEnd(out, totals, directionFilter);
   flushOutput(out);
   KvnCloseListHandle(list);
