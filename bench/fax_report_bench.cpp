@@ -10,12 +10,12 @@
 
 #include "fax_generator.h"
 #include "kvnapi/kvnrecords.h"
-#include "kvnshow/fax_date_text.h"
-#include "kvnshow/fax_line.h"
-#include "kvnshow/listing_frame.h"
-#include "kvnshow/listing_options.h"
-#include "kvnshow/report_text.h"
-#include "kvnshow/verbose_fax_report.h"
+#include "kvnshow/listing/listing_frame.h"
+#include "kvnshow/listing/listing_options.h"
+#include "kvnshow/text_reports/fax_date_text.h"
+#include "kvnshow/text_reports/fax_line.h"
+#include "kvnshow/text_reports/report_text.h"
+#include "kvnshow/text_reports/verbose_fax_report.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <cstdint>
 
 #include "fax_list.h"
-#include "kvnshow/compare_fax_times.h"
-#include "kvnshow/listing_options.h"
+#include "kvnshow/listing/compare_fax_times.h"
+#include "kvnshow/listing/listing_options.h"
 
 namespace {
 

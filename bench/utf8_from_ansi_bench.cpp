@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "kvnshow/utf8_from_ansi.h"
+#include "kvnshow/data_formats/utf8_from_ansi.h"
 
 namespace {
 

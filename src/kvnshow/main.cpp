@@ -6,10 +6,10 @@
 
 #include "kvnbinding/client_library.h"
 #include "kvnprogram/output_failure.h"
-#include "kvnshow/command_line.h"
-#include "kvnshow/exit_status.h"
-#include "kvnshow/kvn_show_app.h"
-#include "kvnshow/standard_output.h"
+#include "kvnshow/front_end/command_line.h"
+#include "kvnshow/front_end/exit_status.h"
+#include "kvnshow/front_end/kvn_show_app.h"
+#include "kvnshow/front_end/standard_output.h"
 
 namespace {
 
