@@ -13,13 +13,13 @@ namespace kvn {
 
 namespace {
 
-// -cp's page: decimal digits alone, one of the pages the conversion takes.
+// -cp's page: decimal digits alone (from_chars takes no sign or blank), one
+// of the pages the conversion takes; not 0, which open reads as the default.
 std::optional<Utf8FromAnsi> openCodePage(const char* page) {
   const char* end = page + std::strlen(page);
   std::uint32_t number = 0;
   const auto [stop, error] = std::from_chars(page, end, number);
-  if (error != std::errc() || stop != end || *page < '0' || *page > '9' ||
-      !Utf8FromAnsi::isAnsiCodePage(number)) {
+  if (error != std::errc() || stop != end || !Utf8FromAnsi::isAnsiCodePage(number)) {
     return std::nullopt;
   }
   return Utf8FromAnsi::open(number);
